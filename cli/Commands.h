@@ -1,0 +1,31 @@
+// The batch commands of scafometro-cli; each takes the words after its name and returns the
+// exit status (0 done, 1 failed, 2 usage).
+#pragma once
+
+#include <string>
+#include <vector>
+
+using CArgs = std::vector<std::string>;
+
+struct SCommand
+{
+    const char* pszName;
+    const char* pszUsage;
+    const char* pszHelp;
+    int (*pRun)(const CArgs& args);
+};
+
+int RunTotals(const CArgs& args);
+int RunExportLoads(const CArgs& args);
+int RunExportResultant(const CArgs& args);
+int RunExportCsv(const CArgs& args);
+int RunExportDxf(const CArgs& args);
+int RunExportDetailedDxf(const CArgs& args);
+int RunImportOld(const CArgs& args);
+int RunMergeAll(const CArgs& args);
+int RunMergeEquivalent(const CArgs& args);
+int RunImportTable(const CArgs& args);
+int RunPlot(const CArgs& args);
+
+// Prints "usage: scafometro-cli <usage of the command>" on stderr and returns 2.
+int UsageError(const char* pszCommand);

@@ -1,0 +1,54 @@
+// The ".p3d" weight file: header text, load count and load records.
+#include <cstdint>
+#include <limits>
+
+#include "document/BinaryIo.h"
+#include "document/File.h"
+#include "document/FileException.h"
+#include "model/LoadList.h"
+
+namespace
+{
+// The smallest record: a name length, no name and six doubles.
+constexpr std::uint64_t kSmallestRecord = 52;
+} // namespace
+
+void CLoadList::WriteTo(CFile& file)
+{
+    if (m_strHeader.size() > static_cast<size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw CFileException(file.GetFilePath(), "the header text is too long for the file format");
+    std::string strHead;
+    CBinaryIo::AppendInt32(strHead, static_cast<std::int32_t>(m_strHeader.size()));
+    strHead += m_strHeader;
+    CBinaryIo::AppendInt32(strHead, m_nCount);
+    file.Write(strHead);
+    if (m_nCount == 0)
+        return;
+    First();
+    do
+        m_pCurrent->WriteTo(file);
+    while (Next());
+}
+
+void CLoadList::ReadFrom(CFile& file)
+{
+    // Everything goes into a list of its own first: a file refused half way leaves this one as
+    // it was.
+    CLoadList loaded;
+    const std::int32_t nHeaderLength = CBinaryIo::ReadInt32(file);
+    if (nHeaderLength < 0)
+        throw CBinaryIo::Corrupt(file, "negative header length");
+    std::string strHeader = CBinaryIo::ReadBytes(file, nHeaderLength);
+    strHeader.resize(strHeader.find('\0') == std::string::npos ? strHeader.size() : strHeader.find('\0'));
+    const std::int32_t nCount = CBinaryIo::ReadInt32(file);
+    if (nCount > 0 && static_cast<std::uint64_t>(nCount) > CBinaryIo::Remaining(file) / kSmallestRecord)
+        throw CBinaryIo::Corrupt(file, "more loads announced than the file holds");
+    for (std::int32_t i = 0; i < nCount; ++i)
+    {
+        loaded.Append("", 0, 0, 0, 0);
+        loaded.m_pCurrent->ReadFrom(file);
+    }
+    TakeLoadsFrom(loaded);
+    m_strHeader = strHeader;
+    m_strFileName = file.GetFileName();
+}

@@ -1,0 +1,4 @@
+// One node of the discontinuity abscissae chain.
+#include "model/AbscissaNode.h"
+
+CAbscissaNode::~CAbscissaNode() = default;

@@ -1,0 +1,50 @@
+// The load record: normal form, ordinate and copy.
+#include "model/Load.h"
+
+#include <cmath>
+#include <utility>
+
+CLoad::CLoad()
+    : m_dZg(0), m_dYg(0), m_dXgRel(0.5), m_dX1(0), m_dY1(0), m_dX2(1.0), m_dY2(0), m_dWeight(0),
+      m_pNext(nullptr), m_pPrev(nullptr)
+{
+}
+
+CLoad::~CLoad() = default;
+
+void CLoad::Normalize()
+{
+    // A load of zero length becomes one of 1 mm starting at the common abscissa.
+    if (m_dX1 == m_dX2)
+        m_dX1 = m_dX2 + 0.001;
+    if (m_dX1 > m_dX2)
+        std::swap(m_dX1, m_dX2);
+    const double dLength = m_dX2 - m_dX1;
+    // A centroid that is not a number is as impossible as one outside the load: one NaN here
+    // would otherwise poison the whole curve.
+    if (m_dXgRel >= dLength || m_dXgRel <= 0 || std::isnan(m_dXgRel))
+        m_dXgRel = dLength / 2;
+    const double k = 2 * m_dWeight / (dLength * dLength);
+    m_dY1 = k * (2 * dLength - 3 * m_dXgRel);
+    m_dY2 = k * (3 * m_dXgRel - dLength);
+}
+
+double CLoad::ValueAt(double x) const
+{
+    if (x < m_dX1 || x > m_dX2)
+        return 0;
+    return m_dY1 + (m_dY2 - m_dY1) / (m_dX2 - m_dX1) * (x - m_dX1);
+}
+
+void CLoad::CopyFrom(const CLoad& other)
+{
+    m_dX1 = other.m_dX1;
+    m_dX2 = other.m_dX2;
+    m_dY1 = other.m_dY1;
+    m_dY2 = other.m_dY2;
+    m_dWeight = other.m_dWeight;
+    m_dXgRel = other.m_dXgRel;
+    m_dYg = other.m_dYg;
+    m_dZg = other.m_dZg;
+    m_strName = other.m_strName;
+}

@@ -1,0 +1,386 @@
+// The load list: cursor, editing, list box, totals and the resultant curve.
+#include "model/LoadList.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/ListBox.h"
+
+namespace
+{
+// The fixed offset at which the left and right limits of the resultant are taken.
+constexpr double kLimitOffset = 1e-6;
+} // namespace
+
+CLoadList::~CLoadList()
+{
+    while (m_nCount > 0)
+        Remove(m_nCount);
+    m_abscissae.Clear();
+}
+
+CLoad* CLoadList::Head() const
+{
+    CLoad* pLoad = m_pCurrent;
+    while (pLoad && pLoad->m_pPrev)
+        pLoad = pLoad->m_pPrev;
+    return pLoad;
+}
+
+std::vector<CLoad*> CLoadList::Loads() const
+{
+    std::vector<CLoad*> loads;
+    loads.reserve(static_cast<size_t>(std::max(m_nCount, 0)));
+    for (CLoad* pLoad = Head(); pLoad; pLoad = pLoad->m_pNext)
+        loads.push_back(pLoad);
+    return loads;
+}
+
+int CLoadList::GoTo(int n)
+{
+    if (n < 1 || n > m_nCount)
+        return 0;
+    First();
+    for (int i = 1; i < n; ++i)
+        Next();
+    return 1;
+}
+
+int CLoadList::Next()
+{
+    if (!m_pCurrent || !m_pCurrent->m_pNext)
+        return 0;
+    m_pCurrent = m_pCurrent->m_pNext;
+    return 1;
+}
+
+int CLoadList::Prev()
+{
+    if (!m_pCurrent || !m_pCurrent->m_pPrev)
+        return 0;
+    m_pCurrent = m_pCurrent->m_pPrev;
+    return 1;
+}
+
+int CLoadList::First()
+{
+    while (Prev())
+    {
+    }
+    return m_nCount;
+}
+
+int CLoadList::Last()
+{
+    while (Next())
+    {
+    }
+    return m_nCount;
+}
+
+int CLoadList::Append(const std::string& strName, double dXgRel, double dX1, double dX2, double dWeight)
+{
+    auto* pLoad = new CLoad;
+    pLoad->m_strName = strName;
+    pLoad->m_dXgRel = dXgRel;
+    pLoad->m_dX1 = dX1;
+    pLoad->m_dX2 = dX2;
+    pLoad->m_dWeight = dWeight;
+    pLoad->m_dZg = 0;
+    if (m_pCurrent)
+    {
+        Last();
+        pLoad->m_pPrev = m_pCurrent;
+        m_pCurrent->m_pNext = pLoad;
+    }
+    m_pCurrent = pLoad;
+    ++m_nCount;
+    return 1;
+}
+
+int CLoadList::Remove(int n)
+{
+    if (!GoTo(n))
+        return 0;
+    CLoad* pLoad = m_pCurrent;
+    if (pLoad->m_pPrev)
+        pLoad->m_pPrev->m_pNext = pLoad->m_pNext;
+    if (pLoad->m_pNext)
+        pLoad->m_pNext->m_pPrev = pLoad->m_pPrev;
+    m_pCurrent = pLoad->m_pNext ? pLoad->m_pNext : pLoad->m_pPrev;
+    delete pLoad;
+    --m_nCount;
+    return 1;
+}
+
+int CLoadList::InsertAfter(int n)
+{
+    if (n < 0 || n > m_nCount)
+        return 0;
+    auto* pLoad = new CLoad;
+    ++m_nCount;
+    if (!m_pCurrent)
+    {
+        m_pCurrent = pLoad;
+        return 1;
+    }
+    if (n == 0)
+    {
+        First();
+        pLoad->m_pNext = m_pCurrent;
+        m_pCurrent->m_pPrev = pLoad;
+        m_pCurrent = pLoad;
+        return 1;
+    }
+    // The count already holds the new load, which is not linked yet: walk by hand.
+    First();
+    for (int i = 1; i < n; ++i)
+        Next();
+    pLoad->m_pPrev = m_pCurrent;
+    pLoad->m_pNext = m_pCurrent->m_pNext;
+    if (m_pCurrent->m_pNext)
+        m_pCurrent->m_pNext->m_pPrev = pLoad;
+    m_pCurrent->m_pNext = pLoad;
+    return 1;
+}
+
+int CLoadList::Move(int nFrom, int nAfter)
+{
+    if (nFrom < 1 || nFrom > m_nCount || nAfter < 0 || nAfter > m_nCount)
+        return 0;
+    if (nFrom == nAfter)
+        return 1;
+    CLoad temp;
+    GoTo(nFrom);
+    temp.CopyFrom(*m_pCurrent);
+    InsertAfter(nAfter);
+    GoTo(nAfter + 1);
+    m_pCurrent->CopyFrom(temp);
+    // The insertion has shifted the original down by one when it lay after the new place.
+    Remove(nFrom < nAfter ? nFrom : nFrom + 1);
+    return 1;
+}
+
+void CLoadList::Clear()
+{
+    while (m_nCount > 0)
+        Remove(1);
+}
+
+void CLoadList::TakeLoadsFrom(CLoadList& other)
+{
+    Clear();
+    other.Last();
+    m_pCurrent = other.m_pCurrent;
+    m_nCount = other.m_nCount;
+    other.m_pCurrent = nullptr;
+    other.m_nCount = 0;
+}
+
+int CLoadList::FillListBox(CListBox& listBox)
+{
+    listBox.SetRedraw(false);
+    listBox.ResetContent();
+    if (m_nCount > 0)
+    {
+        Last();
+        for (int i = 0; i < m_nCount; ++i)
+        {
+            listBox.InsertString(0, m_pCurrent->m_strName);
+            Prev();
+        }
+    }
+    listBox.SetCurSel(m_nCount - 1);
+    listBox.SetRedraw(true);
+    listBox.SetScrollRange(0, m_nCount, true);
+    return listBox.GetCount();
+}
+
+double CLoadList::TotalWeight()
+{
+    if (m_nCount == 0)
+        return 0;
+    double dSum = 0;
+    First();
+    do
+        dSum += m_pCurrent->m_dWeight;
+    while (Next());
+    return dSum;
+}
+
+double CLoadList::WeightedSum(double (*pTerm)(const CLoad&, double))
+{
+    RebuildAbscissae();
+    const double dWeight = TotalWeight();
+    if (m_nCount == 0)
+        return 0;
+    // A total weight of zero is not guarded: the quotient is what the caller shows.
+    double dSum = 0;
+    First();
+    do
+        dSum += pTerm(*m_pCurrent, dWeight);
+    while (Next());
+    return dSum;
+}
+
+double CLoadList::Xg()
+{
+    return WeightedSum(
+        [](const CLoad& load, double dW) { return (load.m_dX1 + load.m_dXgRel) * load.m_dWeight / dW; });
+}
+
+double CLoadList::Yg()
+{
+    return WeightedSum([](const CLoad& load, double dW) { return load.m_dWeight * load.m_dYg / dW; });
+}
+
+double CLoadList::Zg()
+{
+    return WeightedSum([](const CLoad& load, double dW) { return load.m_dWeight * load.m_dZg / dW; });
+}
+
+void CLoadList::RebuildAbscissae()
+{
+    m_abscissae.Clear();
+    if (m_nCount == 0)
+        return;
+    std::vector<double> values;
+    values.reserve(2 * static_cast<size_t>(m_nCount));
+    First();
+    do
+    {
+        m_pCurrent->Normalize();
+        values.push_back(m_pCurrent->m_dX1);
+        values.push_back(m_pCurrent->m_dX2);
+    } while (Next());
+    m_abscissae.InsertSequence(values);
+}
+
+double CLoadList::ValueAt(double x)
+{
+    if (m_nCount == 0)
+        return 0;
+    double dSum = 0;
+    First();
+    do
+        dSum += m_pCurrent->ValueAt(x);
+    while (Next());
+    return dSum;
+}
+
+double CLoadList::PartialSumAt(int n, double x)
+{
+    if (m_nCount == 0 || n <= 0)
+        return 0;
+    n = std::min(n, m_nCount);
+    double dSum = 0;
+    First();
+    for (int i = 1; i <= n; ++i)
+    {
+        dSum += m_pCurrent->ValueAt(x);
+        if (i < n)
+            Next();
+    }
+    return dSum;
+}
+
+void CLoadList::RunningSumsAt(double x, std::vector<double>& sums)
+{
+    sums.assign(static_cast<size_t>(m_nCount) + 1, 0.0);
+    size_t k = 1;
+    for (CLoad* pLoad = Head(); pLoad; pLoad = pLoad->m_pNext, ++k)
+        sums[k] = sums[k - 1] + pLoad->ValueAt(x);
+}
+
+std::vector<double> CLoadList::ValuesAt(const std::vector<double>& xs)
+{
+    std::vector<double> values(xs.size(), 0.0);
+    const std::vector<CLoad*> loads = Loads();
+    Last();
+    if (loads.empty())
+        return values;
+
+    // A load adds exactly 0 outside X1..X2, and adding 0 to a sum that starts at +0 changes
+    // nothing, so summing only the loads that cover x, in list order, gives p(x) bit for bit.
+    // Loads whose ends are not numbers cover every x, as the plain comparison makes them.
+    const size_t n = loads.size();
+    std::vector<size_t> starts, ends, active;
+    for (size_t i = 0; i < n; ++i)
+    {
+        if (std::isnan(loads[i]->m_dX1) || std::isnan(loads[i]->m_dX2))
+            active.push_back(i);
+        else
+        {
+            starts.push_back(i);
+            ends.push_back(i);
+        }
+    }
+    std::sort(starts.begin(), starts.end(),
+              [&](size_t a, size_t b) { return loads[a]->m_dX1 < loads[b]->m_dX1; });
+    std::sort(ends.begin(), ends.end(),
+              [&](size_t a, size_t b) { return loads[a]->m_dX2 < loads[b]->m_dX2; });
+
+    std::vector<size_t> queries;
+    for (size_t q = 0; q < xs.size(); ++q)
+    {
+        if (std::isnan(xs[q]))
+            values[q] = ValueAt(xs[q]);
+        else
+            queries.push_back(q);
+    }
+    std::sort(queries.begin(), queries.end(), [&](size_t a, size_t b) { return xs[a] < xs[b]; });
+
+    enum : unsigned char
+    {
+        kWaiting,
+        kActive,
+        kDone
+    };
+    std::vector<unsigned char> state(n, kWaiting);
+    size_t nStart = 0, nEnd = 0;
+    for (size_t q : queries)
+    {
+        const double x = xs[q];
+        for (; nStart < starts.size() && loads[starts[nStart]]->m_dX1 <= x; ++nStart)
+        {
+            const size_t i = starts[nStart];
+            if (state[i] != kWaiting)
+                continue;
+            state[i] = kActive;
+            active.insert(std::lower_bound(active.begin(), active.end(), i), i);
+        }
+        for (; nEnd < ends.size() && loads[ends[nEnd]]->m_dX2 < x; ++nEnd)
+        {
+            const size_t i = ends[nEnd];
+            if (state[i] == kActive)
+                active.erase(std::lower_bound(active.begin(), active.end(), i));
+            state[i] = kDone;
+        }
+        double dSum = 0;
+        for (size_t i : active)
+            dSum += loads[i]->ValueAt(x);
+        values[q] = dSum;
+    }
+    return values;
+}
+
+double CLoadList::MaxOrdinate()
+{
+    RebuildAbscissae();
+    const std::vector<double> xs = m_abscissae.Values();
+    std::vector<double> limits;
+    limits.reserve(2 * xs.size());
+    for (double x : xs)
+    {
+        limits.push_back(x - kLimitOffset);
+        limits.push_back(x + kLimitOffset);
+    }
+    const std::vector<double> values = ValuesAt(limits);
+    double dMax = 0;
+    for (double dValue : values)
+    {
+        if (dValue > dMax)
+            dMax = dValue;
+    }
+    return dMax;
+}

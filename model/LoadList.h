@@ -1,0 +1,93 @@
+// The ordered loads of one weight estimate, with its cursor, totals and resultant curve.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/AbscissaSet.h"
+#include "model/Load.h"
+
+class CFile;
+class CDxfFile;
+class CListBox;
+class CViewport;
+
+class CLoadList
+{
+public:
+    CLoadList() = default;
+    virtual ~CLoadList();
+
+    // Cursor and positions (1-based); 1 for success, 0 for failure.
+    int GoTo(int n);
+    int Next();
+    int Prev();
+    int First();
+    int Last();
+
+    // Editing.
+    int Append(const std::string& strName, double dXgRel, double dX1, double dX2, double dWeight);
+    int Remove(int n);
+    int InsertAfter(int n);
+    int Move(int nFrom, int nAfter);
+    void Clear();
+    // Replaces this list's loads by those of other, which is left empty; the texts and the
+    // abscissae of both stay as they are. The cursor ends on the last load taken.
+    void TakeLoadsFrom(CLoadList& other);
+
+    int FillListBox(CListBox& listBox);
+
+    // Totals.
+    double TotalWeight();
+    double Xg();
+    double Yg();
+    double Zg();
+
+    // The resultant curve.
+    void RebuildAbscissae();
+    double ValueAt(double x);
+    double PartialSumAt(int n, double x);
+    double MaxOrdinate();
+    // p at every x of xs, bit for bit as ValueAt gives it, in one sweep over the loads.
+    std::vector<double> ValuesAt(const std::vector<double>& xs);
+    // sums[k] = PartialSumAt(k, x) for k = 0..m_nCount, bit for bit, in one pass over the loads.
+    void RunningSumsAt(double x, std::vector<double>& sums);
+    // The loads in list order; the cursor does not move.
+    std::vector<CLoad*> Loads() const;
+
+    // ".p3d" files (document/LoadListFile.cpp).
+    void WriteTo(CFile& file);
+    void ReadFrom(CFile& file);
+    // Old ".p" files and merges (document/LoadListMerge.cpp).
+    void ReadOldFrom(CFile& file);
+    bool InsertAll(CLoadList& other);
+    bool InsertEquivalent(CLoadList& other);
+    // Text and CSV exports (document/LoadListExport.cpp).
+    void ExportLoadTable(CFile& file);
+    void ExportResultantTable(CFile& file, char chSeparator);
+    // DXF drawings (document/LoadListDxf.cpp).
+    void ExportResultantDxf(CDxfFile& file);
+    void ExportDetailedDxf(CDxfFile& file);
+    // Graph (view/LoadListDraw.cpp, view/LoadListAxes.cpp).
+    void DrawAxes(CViewport& viewport);
+    void DrawResultant(CViewport& viewport);
+    void ComputePlotBounds(CViewport& viewport);
+    void DrawCumulative(CViewport& viewport);
+    void DrawSelectedLoad(int n, CViewport& viewport);
+    void FillLoadBand(int n, CViewport& viewport, std::uint32_t crColour);
+    int PickLoad(double x, double y);
+
+    int m_nCount = 0;
+    CLoad* m_pCurrent = nullptr;
+    std::string m_strHeader;
+    std::string m_strFileName;
+    CAbscissaSet m_abscissae;
+
+private:
+    CLoadList(const CLoadList&) = delete;
+    CLoadList& operator=(const CLoadList&) = delete;
+
+    CLoad* Head() const;
+    double WeightedSum(double (*pTerm)(const CLoad&, double));
+};
