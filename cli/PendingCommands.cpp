@@ -12,42 +12,6 @@ int NotBuilt(const char* pszName)
 }
 } // namespace
 
-int RunExportLoads(const CArgs&)
-{
-    return NotBuilt("export-loads");
-}
-int RunExportResultant(const CArgs&)
-{
-    return NotBuilt("export-resultant");
-}
-int RunExportCsv(const CArgs&)
-{
-    return NotBuilt("export-csv");
-}
-int RunExportDxf(const CArgs&)
-{
-    return NotBuilt("export-dxf");
-}
-int RunExportDetailedDxf(const CArgs&)
-{
-    return NotBuilt("export-detailed-dxf");
-}
-int RunImportOld(const CArgs&)
-{
-    return NotBuilt("import-old");
-}
-int RunMergeAll(const CArgs&)
-{
-    return NotBuilt("merge-all");
-}
-int RunMergeEquivalent(const CArgs&)
-{
-    return NotBuilt("merge-equivalent");
-}
-int RunImportTable(const CArgs&)
-{
-    return NotBuilt("import-table");
-}
 int RunPlot(const CArgs&)
 {
     return NotBuilt("plot");

@@ -1,0 +1,189 @@
+// The detailed DXF drawing. The bands are drawn load after load, each from the left end of the
+// ship, but every band only ever moves rightwards over the abscissae: one sweep from left to
+// right advances all of them together, so the partial sums S_0..S_n are made once per abscissa
+// (the same additions in the same order as summing k loads for every S_k) instead of once per
+// band. Each band's entities are gathered apart and written in the order of the loads.
+#include "document/DetailedDrawing.h"
+
+#include <cmath>
+
+#include "document/DxfFile.h"
+#include "model/LoadList.h"
+#include "model/NumberFormat.h"
+#include "view/Vector3.h"
+
+namespace
+{
+constexpr double kLimitOffset = 1e-6;
+
+enum EState : unsigned char
+{
+    kSeeking, // looking for the abscissa where the band starts
+    kActive,  // drawn or labelled from the start onwards
+    kDone,
+};
+} // namespace
+
+struct CDetailedDrawing::SBand
+{
+    int nLoad = 0;
+    EState state = kSeeking;
+    bool bWalking = false;   // the outline is still being drawn
+    bool bLabelling = false; // pieces are still being labelled
+    double dTopX = 0;        // the left end of the top line to come
+    double dTopY = 0;
+    double dPieceStart = 0;
+    std::string strOutline;
+    std::string strLabels;
+};
+
+CDetailedDrawing::CDetailedDrawing(CLoadList& list) : m_list(list) {}
+
+CDetailedDrawing::~CDetailedDrawing() = default;
+
+double CDetailedDrawing::PartialSum(int k, double x) const
+{
+    double dSum = 0;
+    for (int i = 0; i < k; ++i)
+        dSum += m_loads[static_cast<size_t>(i)]->ValueAt(x);
+    return dSum;
+}
+
+void CDetailedDrawing::WriteTo(CDxfFile& file)
+{
+    m_loads = m_list.Loads();
+    m_xs = m_list.m_abscissae.Values();
+    const double dMax = m_list.m_abscissae.Max();
+    const double dMin = m_list.m_abscissae.Min();
+    const double dHeight = (dMax - dMin) / 40;
+    file.WriteHeader();
+
+    m_bands.assign(m_loads.size(), SBand());
+    for (size_t k = 0; k < m_bands.size(); ++k)
+        m_bands[k].nLoad = static_cast<int>(k + 1);
+    Sweep();
+
+    // Pass 1: each band's outline, then its legend line.
+    CVector3 anchor(dMax + dHeight, 0);
+    for (SBand& band : m_bands)
+    {
+        file.Write(band.strOutline);
+        const std::string strText = CNumberFormat::Format("%i", band.nLoad) + " - " +
+                                    m_loads[static_cast<size_t>(band.nLoad - 1)]->m_strName;
+        file.WriteText(strText, anchor, dHeight, band.nLoad);
+        anchor.Set(anchor.GetX(), anchor.GetY() + 1.5 * dHeight);
+        std::string().swap(band.strOutline);
+    }
+    // Pass 2: the labels inside the bands.
+    for (const SBand& band : m_bands)
+        file.Write(band.strLabels);
+    file.WriteFooter();
+    m_list.Last();
+}
+
+void CDetailedDrawing::Sweep()
+{
+    std::vector<size_t> open(m_bands.size());
+    for (size_t k = 0; k < open.size(); ++k)
+        open[k] = k;
+    for (size_t i = 0; i < m_xs.size() && !open.empty(); ++i)
+    {
+        m_list.RunningSumsAt(m_xs[i] - kLimitOffset, m_left);
+        m_list.RunningSumsAt(m_xs[i] + kLimitOffset, m_right);
+        size_t nKept = 0;
+        for (size_t j : open)
+        {
+            Advance(m_bands[j], i);
+            if (m_bands[j].state != kDone)
+                open[nKept++] = j;
+        }
+        open.resize(nKept);
+    }
+}
+
+void CDetailedDrawing::Advance(SBand& band, size_t i)
+{
+    if (band.state == kSeeking)
+    {
+        const size_t k = static_cast<size_t>(band.nLoad);
+        // The band starts where load k first adds something just right of the abscissa, or at
+        // the last abscissa when it never does.
+        if (m_right[k] == m_right[k - 1] && i + 1 < m_xs.size())
+            return;
+        StartBand(band, i);
+        return;
+    }
+    if (band.bWalking)
+        WalkBand(band, i);
+    if (band.bLabelling)
+        LabelPiece(band, i);
+    if (!band.bWalking && !band.bLabelling)
+        band.state = kDone;
+}
+
+void CDetailedDrawing::StartBand(SBand& band, size_t i)
+{
+    const size_t k = static_cast<size_t>(band.nLoad);
+    const double s = m_xs[i];
+    const bool bLast = i + 1 == m_xs.size();
+    band.state = kActive;
+
+    // The left edge: the band's thickness just right of s, drawn from its higher end when the
+    // band lies wholly above its own top before s.
+    if (m_right[k - 1] > m_left[k])
+        band.strOutline +=
+            CDxfFile::LineEntity(CVector3(s, m_right[k]), CVector3(s, m_right[k - 1]), band.nLoad);
+    else
+        band.strOutline +=
+            CDxfFile::LineEntity(CVector3(s, m_right[k - 1]), CVector3(s, m_right[k]), band.nLoad);
+    // At magnitudes where x + 1e-6 == x the band may never end: the walk stops with the
+    // abscissae.
+    band.bWalking = m_right[k] != m_right[k - 1] && !bLast;
+    band.dTopX = s;
+    band.dTopY = m_right[k];
+
+    const double dEnd = m_loads[k - 1]->m_dX2;
+    band.bLabelling = s < dEnd;
+    band.dPieceStart = s;
+    if (!band.bWalking && !band.bLabelling)
+        band.state = kDone;
+}
+
+void CDetailedDrawing::WalkBand(SBand& band, size_t i)
+{
+    const size_t k = static_cast<size_t>(band.nLoad);
+    const double x = m_xs[i];
+    band.strOutline +=
+        CDxfFile::LineEntity(CVector3(band.dTopX, band.dTopY), CVector3(x, m_left[k]), band.nLoad);
+    if (m_right[k - 1] > m_left[k])
+        band.strOutline +=
+            CDxfFile::LineEntity(CVector3(x, m_right[k]), CVector3(x, m_right[k - 1]), band.nLoad);
+    else if (m_left[k - 1] > m_right[k])
+        band.strOutline +=
+            CDxfFile::LineEntity(CVector3(x, m_left[k]), CVector3(x, m_left[k - 1]), band.nLoad);
+    else
+        band.strOutline += CDxfFile::LineEntity(CVector3(x, m_left[k]), CVector3(x, m_right[k]), band.nLoad);
+    band.bWalking = m_right[k] != m_right[k - 1] && i + 1 < m_xs.size();
+    band.dTopX = x;
+    band.dTopY = m_right[k];
+}
+
+void CDetailedDrawing::LabelPiece(SBand& band, size_t i)
+{
+    const size_t k = static_cast<size_t>(band.nLoad);
+    const double c = m_xs[i];
+    const double dEnd = m_loads[k - 1]->m_dX2;
+    // A piece ends at the load's end or where a jump cuts the band.
+    if (c == dEnd || m_right[k - 1] >= m_left[k] || m_left[k - 1] >= m_right[k])
+    {
+        const double a = band.dPieceStart;
+        const double u = (c + a) * 0.5;
+        const double dLow = PartialSum(band.nLoad - 1, u + kLimitOffset);
+        const double dHigh = dLow + m_loads[k - 1]->ValueAt(u + kLimitOffset);
+        const double dHeight = Smaller(std::fabs((dHigh - dLow) * 0.3), std::fabs((c - a) * 0.3));
+        band.strLabels += CDxfFile::TextEntity(CNumberFormat::Format("%i", band.nLoad),
+                                               CVector3(u, dLow + (dHigh - dLow) * 0.3), dHeight, band.nLoad);
+        band.dPieceStart = c;
+    }
+    band.bLabelling = c < dEnd;
+}

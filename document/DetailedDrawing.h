@@ -1,0 +1,42 @@
+// The detailed DXF drawing: every load a band stacked on the loads before it, with a legend
+// beside the ship and the load's number inside each piece of its band.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CDxfFile;
+class CLoad;
+class CLoadList;
+
+class CDetailedDrawing
+{
+public:
+    // The list's abscissae must be current: the drawing walks them as they stand.
+    explicit CDetailedDrawing(CLoadList& list);
+    virtual ~CDetailedDrawing();
+
+    void WriteTo(CDxfFile& file);
+
+private:
+    CDetailedDrawing(const CDetailedDrawing&) = delete;
+    CDetailedDrawing& operator=(const CDetailedDrawing&) = delete;
+
+    struct SBand;
+
+    void Sweep();
+    void Advance(SBand& band, size_t i);
+    void StartBand(SBand& band, size_t i);
+    void WalkBand(SBand& band, size_t i);
+    void LabelPiece(SBand& band, size_t i);
+    // S_k at x, summed as the list's PartialSumAt sums it.
+    double PartialSum(int k, double x) const;
+
+    CLoadList& m_list;
+    std::vector<CLoad*> m_loads;
+    std::vector<double> m_xs;
+    std::vector<SBand> m_bands;
+    // S_0 .. S_n just left and just right of the abscissa being swept.
+    std::vector<double> m_left;
+    std::vector<double> m_right;
+};

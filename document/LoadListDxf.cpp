@@ -1,0 +1,62 @@
+// The resultant outline and the detailed stacked drawing as DXF.
+#include "document/DetailedDrawing.h"
+#include "document/DxfFile.h"
+#include "model/LoadList.h"
+#include "view/Vector3.h"
+
+namespace
+{
+constexpr double kLimitOffset = 1e-6;
+} // namespace
+
+void CLoadList::ExportResultantDxf(CDxfFile& file)
+{
+    // Loads edited since the last redraw would otherwise be drawn over stale abscissae.
+    RebuildAbscissae();
+    file.WriteHeader();
+    const std::vector<double> xs = m_abscissae.Values();
+    if (xs.empty())
+    {
+        file.WriteFooter();
+        return;
+    }
+    std::vector<double> limits;
+    limits.reserve(2 * xs.size());
+    for (double x : xs)
+    {
+        limits.push_back(x - kLimitOffset);
+        limits.push_back(x + kLimitOffset);
+    }
+    const std::vector<double> values = ValuesAt(limits);
+
+    // At every abscissa the jump, then the sloping top back from the next abscissa.
+    CVector3 a(xs[0], values[0]);
+    CVector3 b;
+    std::string strOut;
+    for (size_t i = 0; i + 1 < xs.size(); ++i)
+    {
+        a.Set(xs[i], values[2 * i]);
+        b.Set(xs[i], values[2 * i + 1]);
+        strOut += CDxfFile::LineEntity(a, b);
+        a.Set(xs[i + 1], values[2 * i + 2]);
+        strOut += CDxfFile::LineEntity(a, b);
+        if (strOut.size() >= (1 << 16))
+        {
+            file.Write(strOut);
+            strOut.clear();
+        }
+    }
+    // The drop at the last abscissa.
+    b.Set(xs.back(), values.back());
+    strOut += CDxfFile::LineEntity(a, b);
+    file.Write(strOut);
+    file.WriteFooter();
+}
+
+void CLoadList::ExportDetailedDxf(CDxfFile& file)
+{
+    // As for the outline, the bands follow the loads as they now stand.
+    RebuildAbscissae();
+    CDetailedDrawing drawing(*this);
+    drawing.WriteTo(file);
+}

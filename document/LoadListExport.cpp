@@ -1,0 +1,69 @@
+// The load table and the resultant at its discontinuities as text for spreadsheets.
+#include "document/File.h"
+#include "model/LoadList.h"
+#include "model/NumberFormat.h"
+
+namespace
+{
+constexpr double kLimitOffset = 1e-6;
+// Lines are gathered and handed to the file in pieces of about this size.
+constexpr size_t kChunk = 1 << 16;
+
+std::string Number(double dValue)
+{
+    return CNumberFormat::Format("%.8G", dValue);
+}
+} // namespace
+
+void CLoadList::ExportLoadTable(CFile& file)
+{
+    file.Write(m_strFileName + "\r\nCarico\tPeso [t]\tX1[m]\tX2[m]\tY1[t/m]\tY2[t/m]\tXg[m]\tZg[m]\r\n");
+    First();
+    for (int i = 1; i <= m_nCount; ++i)
+    {
+        m_pCurrent->WriteTextLine(file);
+        Next();
+    }
+    const double dWeight = TotalWeight();
+    const double dXg = Xg();
+    const double dZg = Zg();
+    file.Write("\r\nPeso Totale [t]\t" + Number(dWeight) + "\r\nXG globale [m]\t" + Number(dXg) +
+               "\r\nZG globale [m]\t" + Number(dZg) + "\r\n");
+}
+
+void CLoadList::ExportResultantTable(CFile& file, char chSeparator)
+{
+    // Loads edited since the last redraw would otherwise be tabulated at stale abscissae.
+    RebuildAbscissae();
+    std::string strOut = m_strFileName + "\r\nDati risultante tabulati con punti di discontinuit\xE0\r\nX[m]";
+    strOut += chSeparator;
+    strOut += "P[t/m]\r\n";
+
+    const std::vector<double> xs = m_abscissae.Values();
+    std::vector<double> limits;
+    limits.reserve(2 * xs.size());
+    for (double x : xs)
+    {
+        limits.push_back(x - kLimitOffset);
+        limits.push_back(x + kLimitOffset);
+    }
+    // One sweep over the loads gives every limit, bit for bit as ValueAt would.
+    const std::vector<double> values = ValuesAt(limits);
+    for (size_t i = 0; i < xs.size(); ++i)
+    {
+        const std::string strX = Number(xs[i]);
+        for (size_t j = 2 * i; j <= 2 * i + 1; ++j)
+        {
+            strOut += strX;
+            strOut += chSeparator;
+            strOut += Number(values[j]);
+            strOut += "\r\n";
+        }
+        if (strOut.size() >= kChunk)
+        {
+            file.Write(strOut);
+            strOut.clear();
+        }
+    }
+    file.Write(strOut);
+}
