@@ -34,6 +34,7 @@ int CAbscissaSet::Insert(double x)
         m_pCurrent = new CAbscissaNode;
         m_pCurrent->m_dX = x;
         m_nCount = 1;
+        ++m_nGeneration;
         return 1;
     }
     // The walk starts from the last insertion, so nearly sorted input costs a step or two.
@@ -46,6 +47,7 @@ int CAbscissaSet::Insert(double x)
         auto* pNode = new CAbscissaNode;
         pNode->m_dX = x;
         ++m_nCount;
+        ++m_nGeneration;
         if (!m_pCurrent->m_pNext && x > m_pCurrent->m_dX)
             LinkAfter(pNode, m_pCurrent);
         else
@@ -59,6 +61,7 @@ int CAbscissaSet::Insert(double x)
     auto* pNode = new CAbscissaNode;
     pNode->m_dX = x;
     ++m_nCount;
+    ++m_nGeneration;
     if (x < m_pCurrent->m_dX && !m_pCurrent->m_pPrev)
         LinkBefore(pNode, m_pCurrent);
     else
@@ -80,6 +83,7 @@ void CAbscissaSet::InsertSequence(const std::vector<double>& values)
     }
     if (values.empty())
         return;
+    ++m_nGeneration;
     // A stable sort keeps the first of values that compare equal (0.0 and -0.0 among them),
     // which is the one the walk would keep.
     std::vector<double> sorted(values);
@@ -102,6 +106,7 @@ void CAbscissaSet::InsertSequence(const std::vector<double>& values)
 
 void CAbscissaSet::Clear()
 {
+    ++m_nGeneration;
     if (!m_pCurrent)
         return;
     First();

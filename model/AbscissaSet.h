@@ -27,11 +27,15 @@ public:
 
     // Every value from the smallest to the largest; the cursor ends on the last node.
     std::vector<double> Values();
+    // Changes whenever a value is added or the set is cleared.
+    unsigned Generation() const { return m_nGeneration; }
 
     CAbscissaNode* m_pCurrent = nullptr;
     int m_nCount = 0;
 
 private:
+    unsigned m_nGeneration = 0;
+
     CAbscissaSet(const CAbscissaSet&) = delete;
     CAbscissaSet& operator=(const CAbscissaSet&) = delete;
 

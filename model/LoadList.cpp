@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "model/ListBox.h"
 
@@ -14,8 +15,15 @@ constexpr double kLimitOffset = 1e-6;
 
 CLoadList::~CLoadList()
 {
-    while (m_nCount > 0)
-        Remove(m_nCount);
+    // From the last load to the first, without walking from the front for each one.
+    Last();
+    while (m_pCurrent)
+    {
+        CLoad* pPrev = m_pCurrent->m_pPrev;
+        delete m_pCurrent;
+        m_pCurrent = pPrev;
+    }
+    m_nCount = 0;
     m_abscissae.Clear();
 }
 
@@ -241,19 +249,32 @@ double CLoadList::Zg()
 
 void CLoadList::RebuildAbscissae()
 {
-    m_abscissae.Clear();
-    if (m_nCount == 0)
-        return;
     std::vector<double> values;
     values.reserve(2 * static_cast<size_t>(m_nCount));
-    First();
-    do
+    if (m_nCount > 0)
     {
-        m_pCurrent->Normalize();
-        values.push_back(m_pCurrent->m_dX1);
-        values.push_back(m_pCurrent->m_dX2);
-    } while (Next());
+        First();
+        do
+        {
+            m_pCurrent->Normalize();
+            values.push_back(m_pCurrent->m_dX1);
+            values.push_back(m_pCurrent->m_dX2);
+        } while (Next());
+    }
+    // The totals rebuild once each and a redraw more than once; when neither the loads' ends nor
+    // the set have changed since, the set is already what the rebuild would make. Bits are
+    // compared, so -0.0 and 0.0, or two NaNs, count as equal only when they are the same.
+    const bool bUnchanged = m_bRebuilt && m_abscissae.Generation() == m_nRebuiltGeneration &&
+                            values.size() == m_rebuiltFrom.size() &&
+                            (values.empty() || std::memcmp(values.data(), m_rebuiltFrom.data(),
+                                                           values.size() * sizeof(double)) == 0);
+    if (bUnchanged)
+        return;
+    m_abscissae.Clear();
     m_abscissae.InsertSequence(values);
+    m_rebuiltFrom = std::move(values);
+    m_nRebuiltGeneration = m_abscissae.Generation();
+    m_bRebuilt = true;
 }
 
 double CLoadList::ValueAt(double x)

@@ -88,6 +88,12 @@ private:
     CLoadList(const CLoadList&) = delete;
     CLoadList& operator=(const CLoadList&) = delete;
 
+    // The abscissae the last rebuild started from, and the state of the set it left: a rebuild
+    // from the same values into an untouched set would make the same set again.
+    std::vector<double> m_rebuiltFrom;
+    unsigned m_nRebuiltGeneration = 0;
+    bool m_bRebuilt = false;
+
     CLoad* Head() const;
     double WeightedSum(double (*pTerm)(const CLoad&, double));
 };

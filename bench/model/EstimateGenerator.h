@@ -1,0 +1,16 @@
+// Random but plausible weight estimates for the benchmarks.
+#pragma once
+
+#include <string>
+
+class CLoadList;
+
+class CEstimateGenerator
+{
+public:
+    // nCount loads over a ship of dLength metres, in random order, some overlapping, some
+    // triangular, a few deductions.
+    static void Fill(CLoadList& list, int nCount, double dLength, unsigned nSeed = 1);
+    // The same estimate saved as a ".p3d" file.
+    static void Save(const std::string& strPath, int nCount, double dLength, unsigned nSeed = 1);
+};
