@@ -1,4 +1,5 @@
 // The resultant: abscissae from loads, p(x), partial sums, the largest ordinate.
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <random>
@@ -126,4 +127,37 @@ TEST(Resultant, FastSumsOfUnnormalisedLoadsMatchTheWalk)
     const std::vector<double> fast = list.ValuesAt(queries);
     for (size_t q = 0; q < queries.size(); ++q)
         EXPECT_TRUE(SameBits(fast[q], list.ValueAt(queries[q]))) << queries[q];
+}
+
+// A rebuild with nothing changed keeps the set; any change of the loads' ends or of the set
+// itself since the last rebuild makes it again.
+TEST(Resultant, RebuildFollowsEveryChange)
+{
+    CLoadList list;
+    TwoUniformLoads(list);
+    list.RebuildAbscissae();
+    list.RebuildAbscissae();
+    EXPECT_EQ(list.m_abscissae.Values(), (std::vector<double>{0, 10, 20}));
+
+    list.GoTo(2);
+    list.m_pCurrent->m_dX2 = 25;
+    list.RebuildAbscissae();
+    EXPECT_EQ(list.m_abscissae.Values(), (std::vector<double>{0, 10, 25}));
+
+    list.m_abscissae.Insert(99);
+    list.RebuildAbscissae();
+    EXPECT_EQ(list.m_abscissae.Values(), (std::vector<double>{0, 10, 25}));
+
+    list.m_abscissae.Clear();
+    list.RebuildAbscissae();
+    EXPECT_EQ(list.m_abscissae.Values(), (std::vector<double>{0, 10, 25}));
+
+    list.GoTo(1);
+    list.m_pCurrent->m_dX1 = -0.0;
+    list.RebuildAbscissae();
+    EXPECT_TRUE(std::signbit(list.m_abscissae.Min()));
+
+    list.Clear();
+    list.RebuildAbscissae();
+    EXPECT_EQ(list.m_abscissae.m_nCount, 0);
 }
