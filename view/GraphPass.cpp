@@ -1,0 +1,45 @@
+// The view's drawing pass and its dispatch on the graph mode.
+#include "view/GraphPass.h"
+
+#include "model/LoadList.h"
+#include "view/Viewport.h"
+
+CGraphPass::CGraphPass(CLoadList& list, CViewport& viewport) : m_list(list), m_viewport(viewport) {}
+
+CGraphPass::~CGraphPass() = default;
+
+bool CGraphPass::Draw(CSurface& surface, int& nMode, int nSelected, bool bAutoZoom)
+{
+    m_viewport.SetSurface(&surface);
+    if (m_list.m_nCount == 0)
+        return false;
+    // The loads may have been edited since the last pass: the rebuild normalises them too.
+    m_list.RebuildAbscissae();
+    if (nMode < modeResultant || nMode > modeLoadInWhole)
+    {
+        nMode = modeResultant;
+        return false;
+    }
+    if (bAutoZoom)
+        m_list.ComputePlotBounds(m_viewport);
+    if (!m_viewport.CanMap())
+        return false;
+    switch (nMode)
+    {
+    case modeResultant:
+        m_list.DrawResultant(m_viewport);
+        break;
+    case modeDetailed:
+        m_list.DrawCumulative(m_viewport);
+        break;
+    case modeSingleLoad:
+        m_list.DrawSelectedLoad(nSelected, m_viewport);
+        break;
+    case modeLoadInWhole:
+        m_list.DrawCumulative(m_viewport);
+        m_list.FillLoadBand(nSelected, m_viewport, kBandColour);
+        break;
+    }
+    m_list.DrawAxes(m_viewport);
+    return true;
+}
