@@ -1,0 +1,165 @@
+// scafometro-cli plot: the graph of a weight file as a PNG, SVG or PDF picture, drawn headless by
+// the view's drawing pass with the automatic fit.
+#include <QGuiApplication>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "cli/Commands.h"
+#include "cli/WeightFile.h"
+#include "document/FileException.h"
+#include "model/LoadList.h"
+#include "platform/GraphPicture.h"
+#include "platform/QtSurface.h"
+
+namespace
+{
+// Pictures larger than this on either side would take gigabytes of memory.
+constexpr long kMaxSide = 10000;
+
+struct SPlotOptions
+{
+    std::string strInput;
+    std::string strOutput;
+    int nMode = CGraphPass::modeResultant;
+    long nLoad = 0;
+    int nWidth = 1200;
+    int nHeight = 800;
+};
+
+bool ParseLong(const std::string& strText, long nMin, long nMax, long& nValue)
+{
+    if (strText.empty() || strText.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    errno = 0;
+    char* pEnd = nullptr;
+    const long n = std::strtol(strText.c_str(), &pEnd, 10);
+    if (errno != 0 || *pEnd != '\0' || n < nMin || n > nMax)
+        return false;
+    nValue = n;
+    return true;
+}
+
+bool ParseMode(const std::string& strText, int& nMode)
+{
+    const char* const names[] = {"resultant", "detailed", "single", "highlight"};
+    for (int i = 0; i < 4; ++i)
+    {
+        if (strText == names[i])
+        {
+            nMode = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ParseSize(const std::string& strText, int& nWidth, int& nHeight)
+{
+    const size_t nCross = strText.find('x');
+    long nW = 0;
+    long nH = 0;
+    if (nCross == std::string::npos || !ParseLong(strText.substr(0, nCross), 1, kMaxSide, nW) ||
+        !ParseLong(strText.substr(nCross + 1), 1, kMaxSide, nH))
+        return false;
+    nWidth = static_cast<int>(nW);
+    nHeight = static_cast<int>(nH);
+    return true;
+}
+
+// False, with a line on stderr saying what is wrong, for arguments that do not make a plot.
+bool ParseArguments(const CArgs& args, SPlotOptions& options)
+{
+    std::vector<std::string> positional;
+    for (size_t i = 0; i < args.size(); ++i)
+    {
+        const std::string& strArg = args[i];
+        if (strArg.rfind("--", 0) != 0)
+        {
+            positional.push_back(strArg);
+            continue;
+        }
+        if (i + 1 >= args.size())
+        {
+            std::fprintf(stderr, "scafometro-cli: %s needs a value\n", strArg.c_str());
+            return false;
+        }
+        const std::string& strValue = args[++i];
+        bool bGood = false;
+        if (strArg == "--mode")
+            bGood = ParseMode(strValue, options.nMode);
+        else if (strArg == "--load")
+            bGood = ParseLong(strValue, 1, 0x7fffffff, options.nLoad);
+        else if (strArg == "--size")
+            bGood = ParseSize(strValue, options.nWidth, options.nHeight);
+        else
+        {
+            std::fprintf(stderr, "scafometro-cli: unknown option %s\n", strArg.c_str());
+            return false;
+        }
+        if (!bGood)
+        {
+            std::fprintf(stderr, "scafometro-cli: bad value for %s: '%s'\n", strArg.c_str(),
+                         strValue.c_str());
+            return false;
+        }
+    }
+    if (positional.size() != 2)
+        return false;
+    options.strInput = positional[0];
+    options.strOutput = positional[1];
+    if (CGraphPicture::FormatOf(options.strOutput) == CGraphPicture::formatNone)
+    {
+        std::fprintf(stderr, "scafometro-cli: %s: the picture must be named .png, .svg or .pdf\n",
+                     options.strOutput.c_str());
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+int RunPlot(const CArgs& args)
+{
+    SPlotOptions options;
+    if (!ParseArguments(args, options))
+        return UsageError("plot");
+
+    CLoadList list;
+    try
+    {
+        OpenWeightFile(options.strInput, list);
+    }
+    catch (const CFileException& error)
+    {
+        return ReportFailure(error);
+    }
+    if (options.nLoad > list.m_nCount)
+    {
+        std::fprintf(stderr, "scafometro-cli: --load %ld: %s holds %d loads\n", options.nLoad,
+                     options.strInput.c_str(), list.m_nCount);
+        return UsageError("plot");
+    }
+
+    // Pictures need no display: without a platform chosen, Qt draws offscreen.
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    int nArgc = 1;
+    char szName[] = "scafometro-cli";
+    char* argv[] = {szName, nullptr};
+    QGuiApplication application(nArgc, argv);
+
+    CGraphPicture picture(list);
+    picture.m_nMode = options.nMode;
+    picture.m_nSelected = static_cast<int>(options.nLoad);
+    picture.m_nWidth = options.nWidth;
+    picture.m_nHeight = options.nHeight;
+    picture.m_nScreenDpiY = CQtSurface::PrimaryScreenDpiY();
+    std::string strError;
+    if (!picture.Write(options.strOutput, strError))
+    {
+        std::fprintf(stderr, "scafometro-cli: %s\n", strError.c_str());
+        return 1;
+    }
+    return 0;
+}
