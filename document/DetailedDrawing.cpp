@@ -5,16 +5,18 @@
 // band. Each band's entities are gathered apart and written in the order of the loads.
 #include "document/DetailedDrawing.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "document/DxfFile.h"
 #include "model/LoadList.h"
 #include "model/NumberFormat.h"
-#include "view/Vector3.h"
 
 namespace
 {
 constexpr double kLimitOffset = 1e-6;
+// About the size of one coloured LINE entity of a ship's drawing.
+constexpr size_t kLineBytes = 200;
 
 enum EState : unsigned char
 {
@@ -45,13 +47,17 @@ double CDetailedDrawing::PartialSum(int k, double x) const
 {
     double dSum = 0;
     for (int i = 0; i < k; ++i)
-        dSum += m_loads[static_cast<size_t>(i)]->ValueAt(x);
+        dSum += m_ordinates[static_cast<size_t>(i)].At(x);
     return dSum;
 }
 
 void CDetailedDrawing::WriteTo(CDxfFile& file)
 {
     m_loads = m_list.Loads();
+    m_ordinates.clear();
+    m_ordinates.reserve(m_loads.size());
+    for (const CLoad* pLoad : m_loads)
+        m_ordinates.emplace_back(*pLoad);
     m_xs = m_list.m_abscissae.Values();
     const double dMax = m_list.m_abscissae.Max();
     const double dMin = m_list.m_abscissae.Min();
@@ -60,7 +66,13 @@ void CDetailedDrawing::WriteTo(CDxfFile& file)
 
     m_bands.assign(m_loads.size(), SBand());
     for (size_t k = 0; k < m_bands.size(); ++k)
+    {
         m_bands[k].nLoad = static_cast<int>(k + 1);
+        // Two lines for every abscissa the load spans, so that the outline grows in place.
+        const auto first = std::lower_bound(m_xs.begin(), m_xs.end(), m_loads[k]->m_dX1);
+        const auto last = std::lower_bound(first, m_xs.end(), m_loads[k]->m_dX2);
+        m_bands[k].strOutline.reserve(static_cast<size_t>(2 * (last - first) + 1) * kLineBytes);
+    }
     Sweep();
 
     // Pass 1: each band's outline, then its legend line.
@@ -121,6 +133,13 @@ void CDetailedDrawing::Advance(SBand& band, size_t i)
         band.state = kDone;
 }
 
+void CDetailedDrawing::Line(SBand& band, double x1, double y1, double x2, double y2)
+{
+    m_start.Set(x1, y1);
+    m_end.Set(x2, y2);
+    CDxfFile::AppendLine(band.strOutline, m_start, m_end, band.nLoad);
+}
+
 void CDetailedDrawing::StartBand(SBand& band, size_t i)
 {
     const size_t k = static_cast<size_t>(band.nLoad);
@@ -131,11 +150,9 @@ void CDetailedDrawing::StartBand(SBand& band, size_t i)
     // The left edge: the band's thickness just right of s, drawn from its higher end when the
     // band lies wholly above its own top before s.
     if (m_right[k - 1] > m_left[k])
-        band.strOutline +=
-            CDxfFile::LineEntity(CVector3(s, m_right[k]), CVector3(s, m_right[k - 1]), band.nLoad);
+        Line(band, s, m_right[k], s, m_right[k - 1]);
     else
-        band.strOutline +=
-            CDxfFile::LineEntity(CVector3(s, m_right[k - 1]), CVector3(s, m_right[k]), band.nLoad);
+        Line(band, s, m_right[k - 1], s, m_right[k]);
     // At magnitudes where x + 1e-6 == x the band may never end: the walk stops with the
     // abscissae.
     band.bWalking = m_right[k] != m_right[k - 1] && !bLast;
@@ -153,16 +170,15 @@ void CDetailedDrawing::WalkBand(SBand& band, size_t i)
 {
     const size_t k = static_cast<size_t>(band.nLoad);
     const double x = m_xs[i];
-    band.strOutline +=
-        CDxfFile::LineEntity(CVector3(band.dTopX, band.dTopY), CVector3(x, m_left[k]), band.nLoad);
+    Line(band, band.dTopX, band.dTopY, x, m_left[k]);
+    // The edge at x: where the band's bottom on one side lies above its top on the other, the
+    // edge runs between them; otherwise it is the step of the band's top.
     if (m_right[k - 1] > m_left[k])
-        band.strOutline +=
-            CDxfFile::LineEntity(CVector3(x, m_right[k]), CVector3(x, m_right[k - 1]), band.nLoad);
+        Line(band, x, m_right[k], x, m_right[k - 1]);
     else if (m_left[k - 1] > m_right[k])
-        band.strOutline +=
-            CDxfFile::LineEntity(CVector3(x, m_left[k]), CVector3(x, m_left[k - 1]), band.nLoad);
+        Line(band, x, m_left[k], x, m_left[k - 1]);
     else
-        band.strOutline += CDxfFile::LineEntity(CVector3(x, m_left[k]), CVector3(x, m_right[k]), band.nLoad);
+        Line(band, x, m_left[k], x, m_right[k]);
     band.bWalking = m_right[k] != m_right[k - 1] && i + 1 < m_xs.size();
     band.dTopX = x;
     band.dTopY = m_right[k];
@@ -179,10 +195,11 @@ void CDetailedDrawing::LabelPiece(SBand& band, size_t i)
         const double a = band.dPieceStart;
         const double u = (c + a) * 0.5;
         const double dLow = PartialSum(band.nLoad - 1, u + kLimitOffset);
-        const double dHigh = dLow + m_loads[k - 1]->ValueAt(u + kLimitOffset);
+        const double dHigh = dLow + m_ordinates[k - 1].At(u + kLimitOffset);
         const double dHeight = Smaller(std::fabs((dHigh - dLow) * 0.3), std::fabs((c - a) * 0.3));
-        band.strLabels += CDxfFile::TextEntity(CNumberFormat::Format("%i", band.nLoad),
-                                               CVector3(u, dLow + (dHigh - dLow) * 0.3), dHeight, band.nLoad);
+        m_start.Set(u, dLow + (dHigh - dLow) * 0.3);
+        CDxfFile::AppendText(band.strLabels, CNumberFormat::Format("%i", band.nLoad), m_start, dHeight,
+                             band.nLoad);
         band.dPieceStart = c;
     }
     band.bLabelling = c < dEnd;

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "document/LoadOrdinate.h"
+#include "view/Vector3.h"
+
 class CDxfFile;
 class CLoad;
 class CLoadList;
@@ -29,14 +32,20 @@ private:
     void StartBand(SBand& band, size_t i);
     void WalkBand(SBand& band, size_t i);
     void LabelPiece(SBand& band, size_t i);
+    // Appends the line from (x1, y1) to (x2, y2) to the band's outline, in the band's colour.
+    void Line(SBand& band, double x1, double y1, double x2, double y2);
     // S_k at x, summed as the list's PartialSumAt sums it.
     double PartialSum(int k, double x) const;
 
     CLoadList& m_list;
     std::vector<CLoad*> m_loads;
+    std::vector<CLoadOrdinate> m_ordinates;
     std::vector<double> m_xs;
     std::vector<SBand> m_bands;
     // S_0 .. S_n just left and just right of the abscissa being swept.
     std::vector<double> m_left;
     std::vector<double> m_right;
+    // Scratch points, so that the entities need no points of their own.
+    CVector3 m_start;
+    CVector3 m_end;
 };

@@ -20,10 +20,10 @@ public:
     void WriteLine(const CVector3& start, const CVector3& end, int nColour);
     void WriteText(const std::string& strText, const CVector3& insertion, double dHeight, int nColour);
 
-    // The bytes of one entity, for drawings that assemble their entities out of order before
-    // writing them in order.
-    static std::string LineEntity(const CVector3& start, const CVector3& end);
-    static std::string LineEntity(const CVector3& start, const CVector3& end, int nColour);
-    static std::string TextEntity(const std::string& strText, const CVector3& insertion, double dHeight,
-                                  int nColour);
+    // The bytes of one entity appended to strOut, for drawings that gather their entities
+    // before writing them.
+    static void AppendLine(std::string& strOut, const CVector3& start, const CVector3& end);
+    static void AppendLine(std::string& strOut, const CVector3& start, const CVector3& end, int nColour);
+    static void AppendText(std::string& strOut, const std::string& strText, const CVector3& insertion,
+                           double dHeight, int nColour);
 };

@@ -1,13 +1,9 @@
 // The resultant outline and the detailed stacked drawing as DXF.
 #include "document/DetailedDrawing.h"
 #include "document/DxfFile.h"
+#include "document/ResultantSampler.h"
 #include "model/LoadList.h"
 #include "view/Vector3.h"
-
-namespace
-{
-constexpr double kLimitOffset = 1e-6;
-} // namespace
 
 void CLoadList::ExportResultantDxf(CDxfFile& file)
 {
@@ -20,14 +16,7 @@ void CLoadList::ExportResultantDxf(CDxfFile& file)
         file.WriteFooter();
         return;
     }
-    std::vector<double> limits;
-    limits.reserve(2 * xs.size());
-    for (double x : xs)
-    {
-        limits.push_back(x - kLimitOffset);
-        limits.push_back(x + kLimitOffset);
-    }
-    const std::vector<double> values = ValuesAt(limits);
+    const std::vector<double> values = CResultantSampler::LimitsAt(*this, xs);
 
     // At every abscissa the jump, then the sloping top back from the next abscissa.
     CVector3 a(xs[0], values[0]);
@@ -37,9 +26,9 @@ void CLoadList::ExportResultantDxf(CDxfFile& file)
     {
         a.Set(xs[i], values[2 * i]);
         b.Set(xs[i], values[2 * i + 1]);
-        strOut += CDxfFile::LineEntity(a, b);
+        CDxfFile::AppendLine(strOut, a, b);
         a.Set(xs[i + 1], values[2 * i + 2]);
-        strOut += CDxfFile::LineEntity(a, b);
+        CDxfFile::AppendLine(strOut, a, b);
         if (strOut.size() >= (1 << 16))
         {
             file.Write(strOut);
@@ -48,7 +37,7 @@ void CLoadList::ExportResultantDxf(CDxfFile& file)
     }
     // The drop at the last abscissa.
     b.Set(xs.back(), values.back());
-    strOut += CDxfFile::LineEntity(a, b);
+    CDxfFile::AppendLine(strOut, a, b);
     file.Write(strOut);
     file.WriteFooter();
 }

@@ -1,11 +1,11 @@
 // The load table and the resultant at its discontinuities as text for spreadsheets.
 #include "document/File.h"
+#include "document/ResultantSampler.h"
 #include "model/LoadList.h"
 #include "model/NumberFormat.h"
 
 namespace
 {
-constexpr double kLimitOffset = 1e-6;
 // Lines are gathered and handed to the file in pieces of about this size.
 constexpr size_t kChunk = 1 << 16;
 
@@ -40,15 +40,8 @@ void CLoadList::ExportResultantTable(CFile& file, char chSeparator)
     strOut += "P[t/m]\r\n";
 
     const std::vector<double> xs = m_abscissae.Values();
-    std::vector<double> limits;
-    limits.reserve(2 * xs.size());
-    for (double x : xs)
-    {
-        limits.push_back(x - kLimitOffset);
-        limits.push_back(x + kLimitOffset);
-    }
-    // One sweep over the loads gives every limit, bit for bit as ValueAt would.
-    const std::vector<double> values = ValuesAt(limits);
+    // Every limit from one sweep over the loads, bit for bit as ValueAt gives it.
+    const std::vector<double> values = CResultantSampler::LimitsAt(*this, xs);
     for (size_t i = 0; i < xs.size(); ++i)
     {
         const std::string strX = Number(xs[i]);
