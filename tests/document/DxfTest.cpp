@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "document/DxfFile.h"
 #include "model/LoadList.h"
+#include "model/NumberFormat.h"
 #include "view/Vector3.h"
 
 using namespace testsupport;
@@ -90,6 +91,25 @@ TEST_F(Dxf, WriterEntities)
         std::string::npos);
     EXPECT_NE(strText.find(" 1\r\ndue  righe \r\n 7\r\n"), std::string::npos) << "line breaks become spaces";
     EXPECT_EQ(strText.substr(strText.size() - 5), "\r\nEOF");
+}
+
+TEST_F(Dxf, NumbersAreWrittenAsPrintfWritesThem)
+{
+    std::mt19937_64 random(3);
+    std::vector<double> values = {
+        0.0,   -0.0,   -1e-10, 5e-9,         0.125,     -2.5,       1e20,    -1e20, 123456789.123456789,
+        1e299, -1e300, 1e308,  std::nan(""), 1.0 / 0.0, -1.0 / 0.0, 4.9e-324};
+    std::uniform_real_distribution<double> exponent(-12, 25), mantissa(-1, 1);
+    for (int i = 0; i < 2000; ++i)
+        values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+    for (double dValue : values)
+    {
+        std::string strEntity;
+        CDxfFile::AppendLine(strEntity, CVector3(dValue, 0), CVector3(0, 0));
+        const size_t nStart = strEntity.find("  10\r\n") + 6;
+        EXPECT_EQ(strEntity.substr(nStart, strEntity.find('\r', nStart) - nStart),
+                  CNumberFormat::Format("%.8f", dValue));
+    }
 }
 
 TEST_F(Dxf, RectangleDrawings)
