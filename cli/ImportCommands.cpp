@@ -1,5 +1,6 @@
 // scafometro-cli import-old, merge-all, merge-equivalent and import-table: loads brought in as
 // the program's import and merge commands bring them, then saved as ".p3d".
+#include <algorithm>
 #include <cstdio>
 #include <string>
 

@@ -112,6 +112,21 @@ TEST(ClipboardTable, PasteFillsTheGridAndHandsBackTheDataRows)
               "Formato appunti non valido \n oppure numero di colonne diverso da 7");
 }
 
+TEST(ClipboardTable, NoMoreThanAMillionRows)
+{
+    // Every row costs the grid seven cells: a text of a million line ends is no estimate.
+    CClipboardTable table;
+    const std::string strRow = "A\t1\t2\t3\t4\t5\t6\r\n";
+    EXPECT_FALSE(table.Paste(strRow + std::string(CClipboardTable::kMaxRows - 1, '\r')));
+    EXPECT_EQ(table.m_grid.GetRows(), 2);
+    ASSERT_TRUE(table.Paste(strRow + std::string(CClipboardTable::kMaxRows - 2, '\r')));
+    EXPECT_EQ(table.m_grid.GetRows(), CClipboardTable::kMaxRows + 1);
+    // With CR-only line ends every other cell is lost with its row's first character: the
+    // text runs out long before the grid, and the rest is empty.
+    EXPECT_EQ(table.m_grid.GetTextMatrix(2, 0), "");
+    EXPECT_EQ(table.m_grid.GetTextMatrix(CClipboardTable::kMaxRows, 6), "");
+}
+
 TEST(ClipboardTable, CommasBecomePointsOutsideTheNames)
 {
     CClipboardTable table;
