@@ -41,6 +41,18 @@ double WeightedSum(CLoadList& list, double (*pTerm)(const CLoad&))
     return dSum;
 }
 
+// The rebuild of a redraw, then the total weight and the three centres of gravity, each of
+// which rebuilds again.
+void TotalsOneAtATime(CLoadList& list)
+{
+    RebuildOneAtATime(list);
+    benchmark::DoNotOptimize(list.TotalWeight());
+    benchmark::DoNotOptimize(
+        WeightedSum(list, [](const CLoad& l) { return (l.m_dX1 + l.m_dXgRel) * l.m_dWeight; }));
+    benchmark::DoNotOptimize(WeightedSum(list, [](const CLoad& l) { return l.m_dWeight * l.m_dYg; }));
+    benchmark::DoNotOptimize(WeightedSum(list, [](const CLoad& l) { return l.m_dWeight * l.m_dZg; }));
+}
+
 void BM_RebuildAndTotals(benchmark::State& state)
 {
     CLoadList list;
@@ -69,12 +81,7 @@ void BM_RebuildAndTotalsOneAtATime(benchmark::State& state)
     CEstimateGenerator::Fill(list, kLoads, kShipLength);
     for (auto _ : state)
     {
-        RebuildOneAtATime(list);
-        benchmark::DoNotOptimize(list.TotalWeight());
-        benchmark::DoNotOptimize(
-            WeightedSum(list, [](const CLoad& l) { return (l.m_dX1 + l.m_dXgRel) * l.m_dWeight; }));
-        benchmark::DoNotOptimize(WeightedSum(list, [](const CLoad& l) { return l.m_dWeight * l.m_dYg; }));
-        benchmark::DoNotOptimize(WeightedSum(list, [](const CLoad& l) { return l.m_dWeight * l.m_dZg; }));
+        TotalsOneAtATime(list);
     }
     state.counters["abscissae"] = list.m_abscissae.m_nCount;
 }
@@ -133,12 +140,7 @@ void BM_ReadAndTotalsOneAtATime(benchmark::State& state)
         CLoadList list;
         CFile file(strFile, CFile::modeRead);
         list.ReadFrom(file);
-        RebuildOneAtATime(list);
-        benchmark::DoNotOptimize(list.TotalWeight());
-        benchmark::DoNotOptimize(
-            WeightedSum(list, [](const CLoad& l) { return (l.m_dX1 + l.m_dXgRel) * l.m_dWeight; }));
-        benchmark::DoNotOptimize(WeightedSum(list, [](const CLoad& l) { return l.m_dWeight * l.m_dYg; }));
-        benchmark::DoNotOptimize(WeightedSum(list, [](const CLoad& l) { return l.m_dWeight * l.m_dZg; }));
+        TotalsOneAtATime(list);
     }
 }
 BENCHMARK(BM_ReadAndTotalsOneAtATime)
