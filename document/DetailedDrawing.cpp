@@ -15,8 +15,8 @@
 namespace
 {
 constexpr double kLimitOffset = 1e-6;
-// About the size of one coloured LINE entity of a ship's drawing.
-constexpr size_t kLineBytes = 200;
+// Entities are gathered and handed to the file in pieces of about this size.
+constexpr size_t kChunk = 1 << 16;
 
 enum EState : unsigned char
 {
@@ -35,8 +35,10 @@ struct CDetailedDrawing::SBand
     double dTopX = 0;        // the left end of the top line to come
     double dTopY = 0;
     double dPieceStart = 0;
-    std::string strOutline;
-    std::string strLabels;
+    // The outline's lines as x1, y1, x2, y2, and the labels as x, y, height: numbers take a
+    // sixth of the room of their DXF text, which is made only when the band is written.
+    std::vector<double> lines;
+    std::vector<double> labels;
 };
 
 CDetailedDrawing::CDetailedDrawing(CLoadList& list) : m_list(list) {}
@@ -66,31 +68,49 @@ void CDetailedDrawing::WriteTo(CDxfFile& file)
 
     m_bands.assign(m_loads.size(), SBand());
     for (size_t k = 0; k < m_bands.size(); ++k)
-    {
         m_bands[k].nLoad = static_cast<int>(k + 1);
-        // Two lines for every abscissa the load spans, so that the outline grows in place.
-        const auto first = std::lower_bound(m_xs.begin(), m_xs.end(), m_loads[k]->m_dX1);
-        const auto last = std::lower_bound(first, m_xs.end(), m_loads[k]->m_dX2);
-        m_bands[k].strOutline.reserve(static_cast<size_t>(2 * (last - first) + 1) * kLineBytes);
-    }
     Sweep();
 
     // Pass 1: each band's outline, then its legend line.
+    std::string strOut;
     CVector3 anchor(dMax + dHeight, 0);
     for (SBand& band : m_bands)
     {
-        file.Write(band.strOutline);
+        for (size_t i = 0; i + 3 < band.lines.size(); i += 4)
+        {
+            m_start.Set(band.lines[i], band.lines[i + 1]);
+            m_end.Set(band.lines[i + 2], band.lines[i + 3]);
+            CDxfFile::AppendLine(strOut, m_start, m_end, band.nLoad);
+            Flush(file, strOut, kChunk);
+        }
+        std::vector<double>().swap(band.lines);
         const std::string strText = CNumberFormat::Format("%i", band.nLoad) + " - " +
                                     m_loads[static_cast<size_t>(band.nLoad - 1)]->m_strName;
-        file.WriteText(strText, anchor, dHeight, band.nLoad);
+        CDxfFile::AppendText(strOut, strText, anchor, dHeight, band.nLoad);
         anchor.Set(anchor.GetX(), anchor.GetY() + 1.5 * dHeight);
-        std::string().swap(band.strOutline);
     }
     // Pass 2: the labels inside the bands.
     for (const SBand& band : m_bands)
-        file.Write(band.strLabels);
+    {
+        const std::string strLabel = CNumberFormat::Format("%i", band.nLoad);
+        for (size_t i = 0; i + 2 < band.labels.size(); i += 3)
+        {
+            m_start.Set(band.labels[i], band.labels[i + 1]);
+            CDxfFile::AppendText(strOut, strLabel, m_start, band.labels[i + 2], band.nLoad);
+            Flush(file, strOut, kChunk);
+        }
+    }
+    Flush(file, strOut, 0);
     file.WriteFooter();
     m_list.Last();
+}
+
+void CDetailedDrawing::Flush(CDxfFile& file, std::string& strOut, size_t nAtLeast)
+{
+    if (strOut.size() < nAtLeast || strOut.empty())
+        return;
+    file.Write(strOut);
+    strOut.clear();
 }
 
 void CDetailedDrawing::Sweep()
@@ -135,9 +155,7 @@ void CDetailedDrawing::Advance(SBand& band, size_t i)
 
 void CDetailedDrawing::Line(SBand& band, double x1, double y1, double x2, double y2)
 {
-    m_start.Set(x1, y1);
-    m_end.Set(x2, y2);
-    CDxfFile::AppendLine(band.strOutline, m_start, m_end, band.nLoad);
+    band.lines.insert(band.lines.end(), {x1, y1, x2, y2});
 }
 
 void CDetailedDrawing::StartBand(SBand& band, size_t i)
@@ -197,9 +215,7 @@ void CDetailedDrawing::LabelPiece(SBand& band, size_t i)
         const double dLow = PartialSum(band.nLoad - 1, u + kLimitOffset);
         const double dHigh = dLow + m_ordinates[k - 1].At(u + kLimitOffset);
         const double dHeight = Smaller(std::fabs((dHigh - dLow) * 0.3), std::fabs((c - a) * 0.3));
-        m_start.Set(u, dLow + (dHigh - dLow) * 0.3);
-        CDxfFile::AppendText(band.strLabels, CNumberFormat::Format("%i", band.nLoad), m_start, dHeight,
-                             band.nLoad);
+        band.labels.insert(band.labels.end(), {u, dLow + (dHigh - dLow) * 0.3, dHeight});
         band.dPieceStart = c;
     }
     band.bLabelling = c < dEnd;

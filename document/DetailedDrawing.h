@@ -32,8 +32,10 @@ private:
     void StartBand(SBand& band, size_t i);
     void WalkBand(SBand& band, size_t i);
     void LabelPiece(SBand& band, size_t i);
-    // Appends the line from (x1, y1) to (x2, y2) to the band's outline, in the band's colour.
+    // Adds the line from (x1, y1) to (x2, y2) to the band's outline.
     void Line(SBand& band, double x1, double y1, double x2, double y2);
+    // Writes strOut and empties it once it holds nAtLeast bytes.
+    static void Flush(CDxfFile& file, std::string& strOut, size_t nAtLeast);
     // S_k at x, summed as the list's PartialSumAt sums it.
     double PartialSum(int k, double x) const;
 
@@ -45,7 +47,7 @@ private:
     // S_0 .. S_n just left and just right of the abscissa being swept.
     std::vector<double> m_left;
     std::vector<double> m_right;
-    // Scratch points, so that the entities need no points of their own.
+    // Scratch points, so that the entities written need no points of their own.
     CVector3 m_start;
     CVector3 m_end;
 };
