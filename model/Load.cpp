@@ -14,9 +14,12 @@ CLoad::~CLoad() = default;
 
 void CLoad::Normalize()
 {
-    // A load of zero length becomes one of 1 mm starting at the common abscissa.
+    // A load of zero length becomes one of 1 mm starting at the common abscissa; so far from
+    // the origin that a millimetre is lost in rounding, of the smallest length there is.
     if (m_dX1 == m_dX2)
         m_dX1 = m_dX2 + 0.001;
+    if (m_dX1 == m_dX2)
+        m_dX1 = std::nextafter(m_dX2, HUGE_VAL);
     if (m_dX1 > m_dX2)
         std::swap(m_dX1, m_dX2);
     const double dLength = m_dX2 - m_dX1;

@@ -42,6 +42,17 @@ TEST(Load, ZeroLengthBecomesOneMillimetre)
     EXPECT_NEAR(load.m_dY1, 1000, 1e-6);
 }
 
+TEST(Load, ZeroLengthFarFromTheOriginStillHasALength)
+{
+    CLoad load;
+    Fill(load, 1, 1e13, 1e13, 0.5);
+    load.Normalize();
+    EXPECT_EQ(load.m_dX1, 1e13);
+    EXPECT_EQ(load.m_dX2, std::nextafter(1e13, 2e13));
+    EXPECT_TRUE(std::isfinite(load.m_dY1));
+    EXPECT_EQ(load.m_dY1, load.m_dY2);
+}
+
 TEST(Load, ReversedEndsAreSwapped)
 {
     CLoad load;
