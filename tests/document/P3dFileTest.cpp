@@ -77,11 +77,11 @@ std::string Double(double d)
     return s;
 }
 
-std::string Record(const std::string& strName, double dWeight, double dX1, double dX2, double dXgRel, double dYg,
-                   double dZg)
+std::string Record(const std::string& strName, double dWeight, double dX1, double dX2, double dXgRel,
+                   double dYg, double dZg)
 {
-    return Int32(static_cast<std::int32_t>(strName.size())) + strName + Double(dWeight) + Double(dX1) + Double(dX2) +
-           Double(dXgRel) + Double(dYg) + Double(dZg);
+    return Int32(static_cast<std::int32_t>(strName.size())) + strName + Double(dWeight) + Double(dX1) +
+           Double(dX2) + Double(dXgRel) + Double(dYg) + Double(dZg);
 }
 } // namespace
 
@@ -103,10 +103,10 @@ TEST_F(P3dFile, OneLoadIsSixtyOneBytes)
     list.Append("A", 5, 0, 10, 10);
     list.m_pCurrent->m_dZg = 2;
     const unsigned char expected[61] = {
-        0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0x41,                     // H, N, L, the name
-        0, 0, 0, 0, 0, 0, 0x24, 0x40, 0, 0, 0, 0, 0, 0, 0,    0,    // P, X1
-        0, 0, 0, 0, 0, 0, 0x24, 0x40, 0, 0, 0, 0, 0, 0, 0x14, 0x40, // X2, XG relativa
-        0, 0, 0, 0, 0, 0, 0,    0,    0, 0, 0, 0, 0, 0, 0,    0x40, // YG, ZG
+        0, 0, 0, 0, 1, 0, 0,    0,    1, 0, 0, 0, 0x41,                // H, N, L, the name
+        0, 0, 0, 0, 0, 0, 0x24, 0x40, 0, 0, 0, 0, 0,    0, 0,    0,    // P, X1
+        0, 0, 0, 0, 0, 0, 0x24, 0x40, 0, 0, 0, 0, 0,    0, 0x14, 0x40, // X2, XG relativa
+        0, 0, 0, 0, 0, 0, 0,    0,    0, 0, 0, 0, 0,    0, 0,    0x40, // YG, ZG
     };
     EXPECT_EQ(Save(list, "one.p3d"), std::string(reinterpret_cast<const char*>(expected), 61));
 
@@ -142,7 +142,8 @@ TEST_F(P3dFile, ReadingNormalisesAndKeepsHeaderAndNames)
 
     // Written back, the header and the names come out byte for byte; the loads as they now are.
     const std::string strSaved = Save(list, "out.p3d");
-    EXPECT_EQ(strSaved.substr(0, 4 + strHeader.size()), Int32(static_cast<std::int32_t>(strHeader.size())) + strHeader);
+    EXPECT_EQ(strSaved.substr(0, 4 + strHeader.size()),
+              Int32(static_cast<std::int32_t>(strHeader.size())) + strHeader);
     EXPECT_EQ(strSaved.substr(8 + strHeader.size(), 4 + 7), Int32(7) + "Scafo \xE0");
 }
 
@@ -167,15 +168,15 @@ TEST_F(P3dFile, CorruptFilesAreRefusedAndTheListIsKept)
 {
     const std::string good = Record("A", 1, 0, 1, 0.5, 0, 0);
     const std::string cases[] = {
-        Int32(0) + Int32(2) + good,                                   // fewer records than announced
-        Int32(-1) + Int32(0),                                         // negative header length
-        Int32(100) + "short",                                         // header past the end
-        Int32(0) + Int32(0x7FFFFFFF) + good,                          // absurd count
-        Int32(0) + Int32(1) + Int32(1000) + "A" + std::string(48, 0), // name past the end
-        Int32(0) + Int32(1) + Record("A", 1, 0, 1.0 / 0.0, 0.5, 0, 0), // infinite X2
+        Int32(0) + Int32(2) + good,                                        // fewer records than announced
+        Int32(-1) + Int32(0),                                              // negative header length
+        Int32(100) + "short",                                              // header past the end
+        Int32(0) + Int32(0x7FFFFFFF) + good,                               // absurd count
+        Int32(0) + Int32(1) + Int32(1000) + "A" + std::string(48, 0),      // name past the end
+        Int32(0) + Int32(1) + Record("A", 1, 0, 1.0 / 0.0, 0.5, 0, 0),     // infinite X2
         Int32(0) + Int32(1) + Record("A", 0.0 / 0.0 * 0, 0, 1, 0.5, 0, 0), // not a number
-        Int32(0) + Int32(1) + good.substr(0, 30),                     // record cut short
-        std::string("\1\0", 2),                                       // head cut short
+        Int32(0) + Int32(1) + good.substr(0, 30),                          // record cut short
+        std::string("\1\0", 2),                                            // head cut short
     };
     int nCase = 0;
     for (const std::string& bytes : cases)
