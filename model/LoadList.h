@@ -11,6 +11,7 @@
 class CFile;
 class CDxfFile;
 class CListBox;
+class CResultantLimits;
 class CViewport;
 
 class CLoadList
@@ -77,6 +78,11 @@ public:
     void DrawSelectedLoad(int n, CViewport& viewport);
     void FillLoadBand(int n, CViewport& viewport, std::uint32_t crColour);
     int PickLoad(double x, double y);
+    // The same three from the resultant's limits, which a drawing pass computes once for all of
+    // them right after its rebuild of the abscissae (view/ResultantLimits.h).
+    void DrawAxes(CViewport& viewport, double dMaxOrdinate);
+    void DrawResultant(CViewport& viewport, const CResultantLimits& limits);
+    void ComputePlotBounds(CViewport& viewport, const CResultantLimits& limits);
 
     int m_nCount = 0;
     CLoad* m_pCurrent = nullptr;

@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 namespace
 {
@@ -47,6 +50,26 @@ bool Collinear(const QPolygon& polygon)
     return true;
 }
 
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx"))) void ZeroUpperHalves()
+{
+    _mm256_zeroupper();
+}
+#endif
+
+// Qt's raster fills run wide vector code and return with the upper halves of the vector registers
+// in use, which makes every plain SSE instruction after them several times slower on some
+// processors, the whole weight model's arithmetic among them. Clearing the halves after each call
+// into Qt's drawing restores the speed.
+void ClearUpperVectorState()
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    static const bool bAvx = __builtin_cpu_supports("avx");
+    if (bAvx)
+        ZeroUpperHalves();
+#endif
+}
+
 QColor Colour(std::uint32_t cr)
 {
     return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
@@ -62,6 +85,8 @@ CQtSurface::CQtSurface(QPainter& painter, int nScreenDpiY)
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.setPen(MakePen(Colour(m_pen.m_crColour)));
     m_painter.setBrush(Colour(m_brush.m_crColour));
+    // The caller has most likely just cleared the device.
+    ClearUpperVectorState();
 }
 
 CQtSurface::~CQtSurface()
@@ -133,6 +158,67 @@ template <typename TPaint> void CQtSurface::DrawInverted(const QRect& rcBounds, 
     m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     m_painter.drawImage(rcBox.topLeft(), mask);
     m_painter.setCompositionMode(previous);
+    ClearUpperVectorState();
+}
+
+QImage* CQtSurface::DirectImage() const
+{
+    QPaintDevice* pDevice = m_painter.device();
+    if (!pDevice || pDevice->devType() != QInternal::Image || m_pen.m_nWidth > 1 || m_painter.hasClipping() ||
+        m_painter.worldTransform().type() != QTransform::TxNone)
+        return nullptr;
+    // Qt never shares an image while it is painted (a copy taken then is a deep one), so these are
+    // the very pixels the painter draws on.
+    auto* pImage = static_cast<QImage*>(pDevice);
+    const QImage::Format format = pImage->format();
+    const bool bDirect = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                         format == QImage::Format_ARGB32_Premultiplied;
+    return bDirect ? pImage : nullptr;
+}
+
+void CQtSurface::DrawSegmentsDirect(QImage& image)
+{
+    // A dense outline is a million segments of a pixel or two, on which Qt's stroker spends most
+    // of its time setting up: within the image they are set here, each from its first pixel up to
+    // but not including its last, as LineTo draws. Segments that leave the image go to Qt.
+    const QRgb rgb =
+        qRgb(GetRValue(m_pen.m_crColour), GetGValue(m_pen.m_crColour), GetBValue(m_pen.m_crColour));
+    const auto inside = [nWidth = image.width(), nHeight = image.height()](const QPoint& pt) {
+        return pt.x() >= 0 && pt.x() < nWidth && pt.y() >= 0 && pt.y() < nHeight;
+    };
+    uchar* pBits = image.bits();
+    const qsizetype nStride = image.bytesPerLine();
+    for (size_t i = 1; i < m_pending.size(); ++i)
+    {
+        QPoint pt = m_pending[i - 1];
+        const QPoint ptEnd = m_pending[i];
+        if (!inside(pt) || !inside(ptEnd))
+        {
+            m_painter.drawLine(pt, ptEnd);
+            continue;
+        }
+        // Bresenham's walk; within the image its error term stays small.
+        const int dx = std::abs(ptEnd.x() - pt.x());
+        const int dy = -std::abs(ptEnd.y() - pt.y());
+        const int sx = pt.x() < ptEnd.x() ? 1 : -1;
+        const int sy = pt.y() < ptEnd.y() ? 1 : -1;
+        int nError = dx + dy;
+        while (pt != ptEnd)
+        {
+            reinterpret_cast<QRgb*>(pBits + pt.y() * nStride)[pt.x()] = rgb;
+            const int nTwice = 2 * nError;
+            if (nTwice >= dy)
+            {
+                nError += dy;
+                pt.rx() += sx;
+            }
+            if (nTwice <= dx)
+            {
+                nError += dx;
+                pt.ry() += sy;
+            }
+        }
+    }
 }
 
 void CQtSurface::Flush()
@@ -140,10 +226,16 @@ void CQtSurface::Flush()
     if (m_pending.size() >= 2 && m_pen.m_nStyle != PS_NULL)
     {
         if (m_nDrawMode == R2_NOT)
-            DrawInverted(m_pending.boundingRect(),
-                         [this](QPainter& painter) { painter.drawPolyline(m_pending); });
+        {
+            const QPolygon polyline(m_pending.begin(), m_pending.end());
+            DrawInverted(polyline.boundingRect(),
+                         [&polyline](QPainter& painter) { painter.drawPolyline(polyline); });
+        }
+        else if (QImage* pImage = DirectImage())
+            DrawSegmentsDirect(*pImage);
         else
-            m_painter.drawPolyline(m_pending);
+            m_painter.drawPolyline(m_pending.data(), static_cast<int>(m_pending.size()));
+        ClearUpperVectorState();
     }
     m_pending.clear();
 }
@@ -157,11 +249,11 @@ void CQtSurface::MoveTo(int x, int y)
 void CQtSurface::LineTo(int x, int y)
 {
     const QPoint ptTo = ToDevice(x, y);
-    if (m_pending.isEmpty())
-        m_pending.append(ToDevice(m_ptCurrent.x, m_ptCurrent.y));
+    if (m_pending.empty())
+        m_pending.push_back(ToDevice(m_ptCurrent.x, m_ptCurrent.y));
     // A segment that stays on one pixel draws nothing: the point is dropped.
-    if (ptTo != m_pending.constLast())
-        m_pending.append(ptTo);
+    if (ptTo != m_pending.back())
+        m_pending.push_back(ptTo);
     m_ptCurrent = SPoint{x, y};
 }
 
@@ -177,8 +269,9 @@ void CQtSurface::Polygon(const SPoint* pPoints, int nCount)
     // A polygon without area fills no pixel; vector devices would still show it as a hairline.
     if (Collinear(polygon))
     {
-        polygon.append(polygon.constFirst());
-        m_pending = polygon;
+        // Its outline is still drawn, as lines are.
+        m_pending.assign(polygon.begin(), polygon.end());
+        m_pending.push_back(polygon.constFirst());
         Flush();
         return;
     }
@@ -187,6 +280,7 @@ void CQtSurface::Polygon(const SPoint* pPoints, int nCount)
                      [&polygon](QPainter& painter) { painter.drawPolygon(polygon, Qt::OddEvenFill); });
     else
         m_painter.drawPolygon(polygon, Qt::OddEvenFill);
+    ClearUpperVectorState();
 }
 
 void CQtSurface::Ellipse(int nLeft, int nTop, int nRight, int nBottom)
@@ -201,6 +295,7 @@ void CQtSurface::Ellipse(int nLeft, int nTop, int nRight, int nBottom)
         DrawInverted(rcBox, [&rcBox](QPainter& painter) { painter.drawEllipse(rcBox); });
     else
         m_painter.drawEllipse(rcBox);
+    ClearUpperVectorState();
 }
 
 void CQtSurface::TextOut(int x, int y, const std::string& strText)
@@ -224,6 +319,7 @@ void CQtSurface::TextOut(int x, int y, const std::string& strText)
     m_painter.drawText(ptTopLeft.x(), ptTopLeft.y() + metrics.ascent(), text);
     m_painter.setPen(MakePen(Colour(m_pen.m_crColour)));
     m_painter.setCompositionMode(previous);
+    ClearUpperVectorState();
 }
 
 CPen CQtSurface::SelectObject(const CPen& pen)

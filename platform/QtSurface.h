@@ -4,7 +4,8 @@
 #pragma once
 
 #include <QPainter>
-#include <QPolygon>
+#include <QPoint>
+#include <vector>
 
 #include "view/Surface.h"
 
@@ -48,6 +49,10 @@ private:
     // Draws a figure by inverting every pixel it covers, each once. Only a raster device has pixels
     // to invert: elsewhere (paper, PDF, SVG) the figure is left out.
     template <typename TPaint> void DrawInverted(const QRect& rcBounds, TPaint paint);
+    // The image under the painter when plain lines may be set into its pixels directly; none
+    // when Qt must draw them (another device, a transform or a clip, a wide pen).
+    QImage* DirectImage() const;
+    void DrawSegmentsDirect(QImage& image);
 
     QPainter& m_painter;
     double m_dDpiX;
@@ -60,5 +65,5 @@ private:
     CFont m_font;
     // The current position in logical units, and the gathered polyline in device pixels.
     SPoint m_ptCurrent;
-    QPolygon m_pending;
+    std::vector<QPoint> m_pending;
 };

@@ -2,6 +2,7 @@
 #include "view/GraphPass.h"
 
 #include "model/LoadList.h"
+#include "view/ResultantLimits.h"
 #include "view/Viewport.h"
 
 CGraphPass::CGraphPass(CLoadList& list, CViewport& viewport) : m_list(list), m_viewport(viewport) {}
@@ -20,14 +21,17 @@ bool CGraphPass::Draw(CSurface& surface, int& nMode, int nSelected, bool bAutoZo
         nMode = modeResultant;
         return false;
     }
+    // The fit, the resultant and the axes all need p at the limits of every abscissa, and the
+    // abscissae stay as just rebuilt through the pass: one evaluation serves them all.
+    const CResultantLimits limits(m_list);
     if (bAutoZoom)
-        m_list.ComputePlotBounds(m_viewport);
+        m_list.ComputePlotBounds(m_viewport, limits);
     if (!m_viewport.CanMap())
         return false;
     switch (nMode)
     {
     case modeResultant:
-        m_list.DrawResultant(m_viewport);
+        m_list.DrawResultant(m_viewport, limits);
         break;
     case modeDetailed:
         m_list.DrawCumulative(m_viewport);
@@ -40,6 +44,6 @@ bool CGraphPass::Draw(CSurface& surface, int& nMode, int nSelected, bool bAutoZo
         m_list.FillLoadBand(nSelected, m_viewport, kBandColour);
         break;
     }
-    m_list.DrawAxes(m_viewport);
+    m_list.DrawAxes(m_viewport, limits.m_dMax);
     return true;
 }

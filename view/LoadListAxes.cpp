@@ -31,12 +31,17 @@ bool TickPoint(CViewport& viewport, const CVector3& v, SPoint& d)
 
 void CLoadList::DrawAxes(CViewport& viewport)
 {
+    if (viewport.m_pSurface)
+        DrawAxes(viewport, MaxOrdinate());
+}
+
+void CLoadList::DrawAxes(CViewport& viewport, double pMax)
+{
     CSurface* pSurface = viewport.m_pSurface;
     if (!pSurface)
         return;
     const CFont fontOld = pSurface->SelectObject(
         CFont::CreatePointFont(kLabelPointSize, kLabelFace, pSurface->GetScreenDpiY()));
-    const double pMax = MaxOrdinate();
     const double xFirst = m_abscissae.Min();
     const double xLast = m_abscissae.Max();
 

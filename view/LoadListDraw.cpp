@@ -2,9 +2,12 @@
 // outlines, one load, the strip of one load, and the load under a point.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "model/LoadList.h"
+#include "view/ResultantLimits.h"
+#include "view/StackedSums.h"
 #include "view/Surface.h"
 #include "view/Vector3.h"
 #include "view/Viewport.h"
@@ -13,98 +16,77 @@ namespace
 {
 // The left and right limits of the resultant are taken this far from an abscissa [m].
 constexpr double kLimitOffset = 1e-6;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 std::vector<double> Shifted(const std::vector<double>& xs, double dOffset)
 {
-    std::vector<double> shifted(xs.size());
-    std::transform(xs.begin(), xs.end(), shifted.begin(), [dOffset](double x) { return x + dOffset; });
+    std::vector<double> shifted;
+    shifted.reserve(xs.size());
+    for (double x : xs)
+        shifted.push_back(x + dOffset);
     return shifted;
 }
 
-// Whether the binary searches of AddLoad may be used on xs.
-bool Ordered(const std::vector<double>& xs)
+// The device coordinate of v on the axis, or not a number where it does not map.
+double Device(const CViewport::SAxis& axis, double v)
 {
-    return std::none_of(xs.begin(), xs.end(), [](double x) { return std::isnan(x); }) &&
-           std::is_sorted(xs.begin(), xs.end());
+    double d;
+    return axis.Map(v, d) ? d : kNaN;
 }
 
-// Adds the load's ordinate at every x of xs to the running sum at the same index. A load gives
-// exactly 0 outside X1..X2, and a running sum that starts at +0 never becomes -0, so leaving
-// those sums alone gives the same bits as adding the 0: the sums stay those of PartialSumAt.
-void AddLoad(const CLoad& load, const std::vector<double>& xs, bool bOrdered, std::vector<double>& sums)
+// A closed outline standing on the axis: from (xs.front(), 0) through (x, left) and (x, right) at
+// every abscissa to (xs.back(), 0) and back. The abscissae are mapped once by the caller, which
+// draws many outlines over the same ones.
+void DrawOutline(CViewport& viewport, const std::vector<double>& pxs, const std::vector<double>& lefts,
+                 const std::vector<double>& rights)
 {
-    size_t nBegin = 0;
-    size_t nEnd = xs.size();
-    if (bOrdered && !std::isnan(load.m_dX1) && !std::isnan(load.m_dX2))
+    const CViewport::SAxis axisY = viewport.AxisY();
+    const double pxFirst = pxs.empty() ? Device(viewport.AxisX(), 0) : pxs.front();
+    const double pxLast = pxs.empty() ? pxFirst : pxs.back();
+    const double pyAxis = Device(axisY, 0);
+    viewport.MoveToDevice(pxFirst, pyAxis);
+    for (size_t j = 0; j < pxs.size(); ++j)
     {
-        nBegin = static_cast<size_t>(std::lower_bound(xs.begin(), xs.end(), load.m_dX1) - xs.begin());
-        nEnd = static_cast<size_t>(std::upper_bound(xs.begin(), xs.end(), load.m_dX2) - xs.begin());
+        viewport.LineToDevice(pxs[j], Device(axisY, lefts[j]));
+        viewport.LineToDevice(pxs[j], Device(axisY, rights[j]));
     }
-    for (size_t j = nBegin; j < nEnd; ++j)
-        sums[j] += load.ValueAt(xs[j]);
+    viewport.LineToDevice(pxLast, pyAxis);
+    viewport.LineToDevice(pxFirst, pyAxis);
 }
 
-// The running sums of the first nCount loads at every x of xs.
-std::vector<double> SumsOfFirst(const std::vector<CLoad*>& loads, size_t nCount,
-                                const std::vector<double>& xs)
+std::vector<double> DeviceXs(const CViewport& viewport, const std::vector<double>& xs)
 {
-    std::vector<double> sums(xs.size(), 0.0);
-    const bool bOrdered = Ordered(xs);
-    for (size_t i = 0; i < nCount && i < loads.size(); ++i)
-        AddLoad(*loads[i], xs, bOrdered, sums);
-    return sums;
+    const CViewport::SAxis axisX = viewport.AxisX();
+    std::vector<double> pxs;
+    pxs.reserve(xs.size());
+    for (double x : xs)
+        pxs.push_back(Device(axisX, x));
+    return pxs;
 }
 } // namespace
 
 void CLoadList::DrawResultant(CViewport& viewport)
 {
-    const std::vector<double> xs = m_abscissae.Values();
-    const double xFirst = xs.empty() ? 0 : xs.front();
-    const double xLast = xs.empty() ? 0 : xs.back();
-    std::vector<double> limits;
-    limits.reserve(2 * xs.size());
-    for (double x : xs)
-    {
-        limits.push_back(x - kLimitOffset);
-        limits.push_back(x + kLimitOffset);
-    }
-    const std::vector<double> values = ValuesAt(limits);
+    DrawResultant(viewport, CResultantLimits(*this));
+}
 
-    CVector3 pt(xFirst, 0);
-    viewport.MoveToWorld(pt);
-    for (size_t j = 0; j < xs.size(); ++j)
-    {
-        pt.Set(xs[j], values[2 * j]);
-        viewport.LineToWorld(pt);
-        pt.Set(xs[j], values[2 * j + 1]);
-        viewport.LineToWorld(pt);
-    }
-    pt.Set(xLast, 0);
-    viewport.LineToWorld(pt);
-    pt.Set(xFirst, 0);
-    viewport.LineToWorld(pt);
+void CLoadList::DrawResultant(CViewport& viewport, const CResultantLimits& limits)
+{
+    DrawOutline(viewport, DeviceXs(viewport, limits.m_xs), limits.m_lefts, limits.m_rights);
 }
 
 void CLoadList::ComputePlotBounds(CViewport& viewport)
 {
     RebuildAbscissae();
-    const std::vector<double> xs = m_abscissae.Values();
-    const double xMin = xs.empty() ? 0 : xs.front();
-    const double xMax = xs.empty() ? 0 : xs.back();
-    std::vector<double> limits;
-    limits.reserve(2 * xs.size());
-    for (double x : xs)
-    {
-        limits.push_back(x - kLimitOffset);
-        limits.push_back(x + kLimitOffset);
-    }
-    double yMax = 0;
-    for (double y : ValuesAt(limits))
-    {
-        if (y > yMax)
-            yMax = y;
-    }
+    ComputePlotBounds(viewport, CResultantLimits(*this));
+}
+
+void CLoadList::ComputePlotBounds(CViewport& viewport, const CResultantLimits& limits)
+{
+    const double xMin = limits.m_xs.empty() ? 0 : limits.m_xs.front();
+    const double xMax = limits.m_xs.empty() ? 0 : limits.m_xs.back();
     const double m = 0.1 * (xMax - xMin);
+    const double yMax = limits.m_dMax;
     CWorldWindow& window = viewport.m_window;
     window.m_dXMin = xMin - 0.5 * m;
     window.m_dXMax = xMax + m;
@@ -115,34 +97,16 @@ void CLoadList::ComputePlotBounds(CViewport& viewport)
 void CLoadList::DrawCumulative(CViewport& viewport)
 {
     const std::vector<double> xs = m_abscissae.Values();
-    const double xFirst = xs.empty() ? 0 : xs.front();
-    const double xLast = xs.empty() ? 0 : xs.back();
-    const std::vector<double> lefts = Shifted(xs, -kLimitOffset);
-    const std::vector<double> rights = Shifted(xs, kLimitOffset);
-    const bool bOrdered = Ordered(xs);
-
-    // The i-th outline needs S_i at every limit; S_i is S_(i-1) plus load i, added in list order
-    // exactly as PartialSumAt adds, so one pass over the loads gives every outline in turn.
-    std::vector<double> leftSums(xs.size(), 0.0);
-    std::vector<double> rightSums(xs.size(), 0.0);
-    CVector3 pt;
-    for (CLoad* pLoad : Loads())
+    const std::vector<double> pxs = DeviceXs(viewport, xs);
+    // The i-th outline needs S_i at every limit, and S_i is S_(i-1) plus load i added exactly as
+    // PartialSumAt adds it: one pass over the loads gives every outline in turn.
+    CStackedSums lefts(Shifted(xs, -kLimitOffset));
+    CStackedSums rights(Shifted(xs, kLimitOffset));
+    for (const CLoad* pLoad : Loads())
     {
-        AddLoad(*pLoad, lefts, bOrdered, leftSums);
-        AddLoad(*pLoad, rights, bOrdered, rightSums);
-        pt.Set(xFirst, 0);
-        viewport.MoveToWorld(pt);
-        for (size_t j = 0; j < xs.size(); ++j)
-        {
-            pt.Set(xs[j], leftSums[j]);
-            viewport.LineToWorld(pt);
-            pt.Set(xs[j], rightSums[j]);
-            viewport.LineToWorld(pt);
-        }
-        pt.Set(xLast, 0);
-        viewport.LineToWorld(pt);
-        pt.Set(xFirst, 0);
-        viewport.LineToWorld(pt);
+        lefts.Add(*pLoad);
+        rights.Add(*pLoad);
+        DrawOutline(viewport, pxs, lefts.Sums(), rights.Sums());
     }
     Last();
 }
@@ -165,22 +129,26 @@ void CLoadList::FillLoadBand(int n, CViewport& viewport, std::uint32_t crColour)
     const CPen penOld = pSurface->SelectObject(CPen(PS_NULL, 0, 0));
 
     const std::vector<double> xs = m_abscissae.Values();
-    const std::vector<double> lefts = Shifted(xs, -kLimitOffset);
-    const std::vector<double> rights = Shifted(xs, kLimitOffset);
-    const bool bOrdered = Ordered(xs);
+    CStackedSums lefts(Shifted(xs, -kLimitOffset));
+    CStackedSums rights(Shifted(xs, kLimitOffset));
     const std::vector<CLoad*> loads = Loads();
     // Beyond the last load the partial sums stop growing, as PartialSumAt stops at the count.
     const size_t nLower = std::min(static_cast<size_t>(n) - 1, loads.size());
     const size_t nUpper = std::min(static_cast<size_t>(n), loads.size());
-    const std::vector<double> lowerLefts = SumsOfFirst(loads, nLower, lefts);
-    const std::vector<double> lowerRights = SumsOfFirst(loads, nLower, rights);
-    std::vector<double> upperLefts = lowerLefts;
-    std::vector<double> upperRights = lowerRights;
+    for (size_t i = 0; i < nLower; ++i)
+    {
+        lefts.Add(*loads[i]);
+        rights.Add(*loads[i]);
+    }
+    const std::vector<double> lowerLefts = lefts.Sums();
+    const std::vector<double> lowerRights = rights.Sums();
     for (size_t i = nLower; i < nUpper; ++i)
     {
-        AddLoad(*loads[i], lefts, bOrdered, upperLefts);
-        AddLoad(*loads[i], rights, bOrdered, upperRights);
+        lefts.Add(*loads[i]);
+        rights.Add(*loads[i]);
     }
+    const std::vector<double>& upperLefts = lefts.Sums();
+    const std::vector<double>& upperRights = rights.Sums();
 
     CVector3 band[5];
     for (size_t j = 0; j < xs.size(); ++j)

@@ -45,6 +45,13 @@ CViewport::CViewport()
 
 CViewport::~CViewport() = default;
 
+void CViewport::SetSurface(CSurface* pSurface)
+{
+    m_pSurface = pSurface;
+    m_bPenValid = false;
+    m_bSurfaceAtPen = false;
+}
+
 bool CViewport::CanMap() const
 {
     const double dWidth = m_window.m_dXMax - m_window.m_dXMin;
@@ -53,18 +60,28 @@ bool CViewport::CanMap() const
            std::isfinite(dWidth) && std::isfinite(dHeight) && dWidth != 0 && dHeight != 0;
 }
 
-bool CViewport::Map(const CVector3& pt, SDevicePoint& ptDevice) const
+CViewport::SAxis CViewport::AxisX() const
 {
-    if (!CanMap())
-        return false;
     // The differences of the rectangle's ints are taken in double: in int they could overflow.
     const double dDeviceWidth = static_cast<double>(m_rcDevice.right) - m_rcDevice.left;
+    const double dWidth = m_window.m_dXMax - m_window.m_dXMin;
+    const bool bUsable = dDeviceWidth != 0 && dWidth != 0 && std::isfinite(dWidth);
+    return SAxis{m_window.m_dXMin, dWidth, dDeviceWidth, static_cast<double>(m_rcDevice.left), bUsable};
+}
+
+CViewport::SAxis CViewport::AxisY() const
+{
     const double dDeviceHeight = static_cast<double>(m_rcDevice.top) - m_rcDevice.bottom;
-    const double px = (pt.GetX() - m_window.m_dXMin) * dDeviceWidth / (m_window.m_dXMax - m_window.m_dXMin) +
-                      m_rcDevice.left;
-    const double py = (pt.GetY() - m_window.m_dYMin) * dDeviceHeight / (m_window.m_dYMax - m_window.m_dYMin) +
-                      m_rcDevice.bottom;
-    if (std::isnan(px) || std::isnan(py))
+    const double dHeight = m_window.m_dYMax - m_window.m_dYMin;
+    const bool bUsable = dDeviceHeight != 0 && dHeight != 0 && std::isfinite(dHeight);
+    return SAxis{m_window.m_dYMin, dHeight, dDeviceHeight, static_cast<double>(m_rcDevice.bottom), bUsable};
+}
+
+bool CViewport::Map(const CVector3& pt, SDevicePoint& ptDevice) const
+{
+    double px;
+    double py;
+    if (!MapX(pt.GetX(), px) || !MapY(pt.GetY(), py))
         return false;
     ptDevice.x = HoldFinite(px);
     ptDevice.y = HoldFinite(py);
@@ -108,15 +125,21 @@ bool CViewport::DeviceToWorld(int px, int py, CVector3& ptWorld) const
 
 void CViewport::MoveToWorld(const CVector3& pt)
 {
-    SDevicePoint ptDevice;
-    m_bPenValid = m_pSurface && Map(pt, ptDevice);
+    SDevicePoint ptDevice{std::nan(""), std::nan("")};
+    Map(pt, ptDevice);
+    MoveToDevice(ptDevice.x, ptDevice.y);
+}
+
+void CViewport::MoveToDevice(double px, double py)
+{
+    m_bPenValid = m_pSurface && !std::isnan(px) && !std::isnan(py);
     m_bSurfaceAtPen = false;
     if (!m_bPenValid)
         return;
-    m_ptPen = ptDevice;
-    if (WithinLimit(ptDevice))
+    m_ptPen = SDevicePoint{HoldFinite(px), HoldFinite(py)};
+    if (WithinLimit(m_ptPen))
     {
-        const SPoint ptTo = Truncate(ptDevice);
+        const SPoint ptTo = Truncate(m_ptPen);
         m_pSurface->MoveTo(ptTo.x, ptTo.y);
         m_bSurfaceAtPen = true;
     }
@@ -148,18 +171,34 @@ bool ClipEdge(double p, double q, double& t0, double& t1)
 
 void CViewport::LineToWorld(const CVector3& pt)
 {
-    if (!m_bPenValid)
+    SDevicePoint ptDevice{std::nan(""), std::nan("")};
+    Map(pt, ptDevice);
+    LineToDevice(ptDevice.x, ptDevice.y);
+}
+
+void CViewport::LineToDevice(double px, double py)
+{
+    // The common case, a line from a pixel the surface is on to another within reach; a
+    // coordinate that is not a number fails the comparisons.
+    const double dLimit = kDeviceLimit;
+    if (m_bSurfaceAtPen && std::fabs(px) <= dLimit && std::fabs(py) <= dLimit)
     {
-        MoveToWorld(pt);
+        m_ptPen = SDevicePoint{px, py};
+        m_pSurface->LineTo(static_cast<int>(px), static_cast<int>(py));
         return;
     }
-    SDevicePoint ptTo;
-    if (!m_pSurface || !Map(pt, ptTo))
+    if (!m_bPenValid)
+    {
+        MoveToDevice(px, py);
+        return;
+    }
+    if (!m_pSurface || std::isnan(px) || std::isnan(py))
     {
         m_bPenValid = false;
         m_bSurfaceAtPen = false;
         return;
     }
+    const SDevicePoint ptTo{HoldFinite(px), HoldFinite(py)};
     const SDevicePoint ptFrom = m_ptPen;
     m_ptPen = ptTo;
     if (WithinLimit(ptFrom) && WithinLimit(ptTo))
@@ -175,7 +214,6 @@ void CViewport::LineToWorld(const CVector3& pt)
         return;
     }
 
-    const double dLimit = kDeviceLimit;
     const double dx = ptTo.x - ptFrom.x;
     const double dy = ptTo.y - ptFrom.y;
     double t0 = 0;

@@ -2,6 +2,8 @@
 // drawing in world coordinates.
 #pragma once
 
+#include <cmath>
+
 #include "view/Surface.h"
 #include "view/Vector3.h"
 #include "view/WorldWindow.h"
@@ -25,7 +27,8 @@ public:
     // The exact inverse of the mapping before truncation; sets x and y of ptWorld. False, with
     // nothing changed, when the device rectangle has no width or no height.
     bool DeviceToWorld(int px, int py, CVector3& ptWorld) const;
-    void SetSurface(CSurface* pSurface) { m_pSurface = pSurface; }
+    // The next drawing starts with a move: the new surface's position is not the last one's.
+    void SetSurface(CSurface* pSurface);
     // Whether both the device rectangle and the window have a finite, non-zero width and height.
     bool CanMap() const;
 
@@ -34,6 +37,32 @@ public:
     // clipped there, so what shows on the device is the exact line.
     void MoveToWorld(const CVector3& pt);
     void LineToWorld(const CVector3& pt);
+    // The same in two steps, for callers that map many points sharing an abscissa: an axis maps
+    // world values to device coordinates before truncation (false when it has no usable scale or
+    // the result is not a number), and the device calls take them, a coordinate that did not map
+    // being passed as not a number.
+    struct SAxis
+    {
+        double dMin;
+        double dExtent;
+        double dDevice;
+        double dOrigin;
+        bool bUsable;
+
+        bool Map(double v, double& d) const
+        {
+            if (!bUsable)
+                return false;
+            d = (v - dMin) * dDevice / dExtent + dOrigin;
+            return !std::isnan(d);
+        }
+    };
+    SAxis AxisX() const;
+    SAxis AxisY() const;
+    bool MapX(double x, double& px) const { return AxisX().Map(x, px); }
+    bool MapY(double y, double& py) const { return AxisY().Map(y, py); }
+    void MoveToDevice(double px, double py);
+    void LineToDevice(double px, double py);
     // Fills the polygon of the world points with the surface's brush and pen; skipped when a point
     // does not map, clipped at kDeviceLimit.
     void PolygonWorld(const CVector3* pPoints, int nCount);

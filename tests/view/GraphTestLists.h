@@ -1,7 +1,10 @@
 // Load lists shared by the graph tests.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <random>
+#include <utility>
 
 #include "model/LoadList.h"
 
@@ -12,7 +15,7 @@ inline void TwoUniformLoads(CLoadList& list)
     list.Append("B", 5, 10, 20, 50);
 }
 
-// A, 0..10 m, and B, 5..15 m, each 10 t/m: they overlap from 5 to 15... to 10.
+// A, 0..10 m, and B, 5..15 m, each 10 t/m: they overlap from 5 to 10.
 inline void TwoOverlappingLoads(CLoadList& list)
 {
     list.Append("A", 5, 0, 10, 100);

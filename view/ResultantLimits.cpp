@@ -1,0 +1,42 @@
+// The left and right limits of the resultant at every discontinuity abscissa.
+#include "view/ResultantLimits.h"
+
+#include "model/LoadList.h"
+#include "view/StackedSums.h"
+
+namespace
+{
+// The left and right limits are taken this far from an abscissa [m].
+constexpr double kLimitOffset = 1e-6;
+
+std::vector<double> Shifted(const std::vector<double>& xs, double dOffset)
+{
+    std::vector<double> shifted;
+    shifted.reserve(xs.size());
+    for (double x : xs)
+        shifted.push_back(x + dOffset);
+    return shifted;
+}
+} // namespace
+
+CResultantLimits::CResultantLimits(CLoadList& list) : m_xs(list.m_abscissae.Values())
+{
+    CStackedSums lefts(Shifted(m_xs, -kLimitOffset));
+    CStackedSums rights(Shifted(m_xs, kLimitOffset));
+    const std::vector<CLoad*> loads = list.Loads();
+    lefts.AddAll(loads);
+    rights.AddAll(loads);
+    list.Last();
+    m_lefts = lefts.Sums();
+    m_rights = rights.Sums();
+    // In the order MaxOrdinate looks at them; a limit that is not a number is never larger.
+    for (size_t j = 0; j < m_xs.size(); ++j)
+    {
+        if (m_lefts[j] > m_dMax)
+            m_dMax = m_lefts[j];
+        if (m_rights[j] > m_dMax)
+            m_dMax = m_rights[j];
+    }
+}
+
+CResultantLimits::~CResultantLimits() = default;

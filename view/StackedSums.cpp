@@ -1,0 +1,118 @@
+// Running sums of the loads' ordinates at a fixed set of abscissae.
+#include "view/StackedSums.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "model/Load.h"
+
+namespace
+{
+// sums[q] += y1 + dSlope * (xs[q] - x1): the load's ordinate as CLoad::ValueAt computes it inside
+// its extent, term for term, so that the compiler can run it over several abscissae at once.
+void AddSpan(const double* __restrict xs, double* __restrict sums, size_t nCount, double y1, double dSlope,
+             double x1)
+{
+    for (size_t q = 0; q < nCount; ++q)
+        sums[q] += y1 + dSlope * (xs[q] - x1);
+}
+} // namespace
+
+CStackedSums::CStackedSums(std::vector<double> xs)
+    : m_xs(std::move(xs)), m_sums(m_xs.size(), 0.0),
+      m_bOrdered(std::none_of(m_xs.begin(), m_xs.end(), [](double x) { return std::isnan(x); }) &&
+                 std::is_sorted(m_xs.begin(), m_xs.end()))
+{
+}
+
+CStackedSums::~CStackedSums() = default;
+
+void CStackedSums::AddAll(const std::vector<CLoad*>& loads)
+{
+    if (!m_bOrdered)
+    {
+        for (const CLoad* pLoad : loads)
+            Add(*pLoad);
+        return;
+    }
+    struct SSpan
+    {
+        size_t nBegin;
+        size_t nEnd;
+        double dSlope;
+        const CLoad* pLoad;
+        bool bEvaluate;
+    };
+    std::vector<SSpan> spans;
+    spans.reserve(loads.size());
+    for (const CLoad* pLoad : loads)
+    {
+        // Ends that are not numbers: every abscissa is evaluated, as Add does.
+        if (std::isnan(pLoad->m_dX1) || std::isnan(pLoad->m_dX2))
+        {
+            spans.push_back(SSpan{0, m_xs.size(), 0, pLoad, true});
+            continue;
+        }
+        const auto itBegin = std::lower_bound(m_xs.begin(), m_xs.end(), pLoad->m_dX1);
+        const auto itEnd = std::upper_bound(itBegin, m_xs.end(), pLoad->m_dX2);
+        if (itBegin < itEnd)
+            spans.push_back(
+                SSpan{static_cast<size_t>(itBegin - m_xs.begin()), static_cast<size_t>(itEnd - m_xs.begin()),
+                      (pLoad->m_dY2 - pLoad->m_dY1) / (pLoad->m_dX2 - pLoad->m_dX1), pLoad, false});
+    }
+    // Each stretch takes every load in list order, so each sum still adds its terms in that order.
+    // The stretch is worked on in a buffer of its own: abscissae and sums lying a multiple of 4 KiB
+    // apart, as two large allocations do, make every load of one wait for the store to the other.
+    constexpr size_t kStretch = 1024;
+    struct SStretch
+    {
+        double xs[kStretch];
+        double padding[256];
+        double sums[kStretch];
+    };
+    auto pStretch = std::make_unique<SStretch>();
+    for (size_t nFrom = 0; nFrom < m_xs.size(); nFrom += kStretch)
+    {
+        const size_t nTo = std::min(m_xs.size(), nFrom + kStretch);
+        std::copy(m_xs.begin() + nFrom, m_xs.begin() + nTo, pStretch->xs);
+        std::copy(m_sums.begin() + nFrom, m_sums.begin() + nTo, pStretch->sums);
+        for (const SSpan& span : spans)
+        {
+            const size_t nBegin = std::max(span.nBegin, nFrom);
+            const size_t nEnd = std::min(span.nEnd, nTo);
+            if (nBegin >= nEnd)
+                continue;
+            double* pXs = pStretch->xs + (nBegin - nFrom);
+            double* pSums = pStretch->sums + (nBegin - nFrom);
+            if (span.bEvaluate)
+            {
+                for (size_t q = 0; q < nEnd - nBegin; ++q)
+                    pSums[q] += span.pLoad->ValueAt(pXs[q]);
+            }
+            else
+                AddSpan(pXs, pSums, nEnd - nBegin, span.pLoad->m_dY1, span.dSlope, span.pLoad->m_dX1);
+        }
+        std::copy(pStretch->sums, pStretch->sums + (nTo - nFrom), m_sums.begin() + nFrom);
+    }
+}
+
+void CStackedSums::Add(const CLoad& load)
+{
+    if (!m_bOrdered || std::isnan(load.m_dX1) || std::isnan(load.m_dX2))
+    {
+        for (size_t q = 0; q < m_xs.size(); ++q)
+            m_sums[q] += load.ValueAt(m_xs[q]);
+        return;
+    }
+    // Outside X1..X2 a load gives exactly +0, and a running sum that starts at +0 never becomes
+    // -0, so leaving those sums alone gives the same bits as adding the zero.
+    const auto itBegin = std::lower_bound(m_xs.begin(), m_xs.end(), load.m_dX1);
+    const auto itEnd = std::upper_bound(itBegin, m_xs.end(), load.m_dX2);
+    if (itBegin >= itEnd)
+        return;
+    const size_t nBegin = static_cast<size_t>(itBegin - m_xs.begin());
+    const double dSlope = (load.m_dY2 - load.m_dY1) / (load.m_dX2 - load.m_dX1);
+    AddSpan(m_xs.data() + nBegin, m_sums.data() + nBegin, static_cast<size_t>(itEnd - itBegin), load.m_dY1,
+            dSlope, load.m_dX1);
+}
