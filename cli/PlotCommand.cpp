@@ -15,6 +15,15 @@
 
 namespace
 {
+// Qt's offscreen platform looks for a runtime directory that batch runs often lack; the fallback
+// it takes is fine, and its warning would only alarm. Other warnings are passed on.
+void PassQtMessage(QtMsgType type, const QMessageLogContext&, const QString& strMessage)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg || strMessage.startsWith(QStringLiteral("QStandardPaths: ")))
+        return;
+    std::fprintf(stderr, "scafometro-cli: %s\n", strMessage.toLocal8Bit().constData());
+}
+
 // Pictures larger than this on either side would take gigabytes of memory.
 constexpr long kMaxSide = 10000;
 
@@ -144,6 +153,7 @@ int RunPlot(const CArgs& args)
     // Pictures need no display: without a platform chosen, Qt draws offscreen.
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler(PassQtMessage);
     int nArgc = 1;
     char szName[] = "scafometro-cli";
     char* argv[] = {szName, nullptr};
