@@ -252,7 +252,26 @@ void CQtSurface::LineTo(int x, int y)
     if (m_pending.empty())
         m_pending.push_back(ToDevice(m_ptCurrent.x, m_ptCurrent.y));
     // A segment that stays on one pixel draws nothing: the point is dropped.
-    if (ptTo != m_pending.back())
+    if (ptTo == m_pending.back())
+    {
+        m_ptCurrent = SPoint{x, y};
+        return;
+    }
+    // A segment that goes on straight along a row or a column lengthens the one before it.
+    if (m_pending.size() >= 2)
+    {
+        const QPoint ptA = m_pending[m_pending.size() - 2];
+        const QPoint ptB = m_pending.back();
+        const bool bColumn =
+            ptA.x() == ptB.x() && ptB.x() == ptTo.x() && (ptA.y() < ptB.y()) == (ptB.y() < ptTo.y());
+        const bool bRow =
+            ptA.y() == ptB.y() && ptB.y() == ptTo.y() && (ptA.x() < ptB.x()) == (ptB.x() < ptTo.x());
+        if (bColumn || bRow)
+            m_pending.back() = ptTo;
+        else
+            m_pending.push_back(ptTo);
+    }
+    else
         m_pending.push_back(ptTo);
     m_ptCurrent = SPoint{x, y};
 }
