@@ -1,8 +1,8 @@
 // The resultant outline and the detailed stacked drawing as DXF.
 #include "document/DetailedDrawing.h"
 #include "document/DxfFile.h"
-#include "document/ResultantSampler.h"
 #include "model/LoadList.h"
+#include "model/ResultantLimits.h"
 #include "view/Vector3.h"
 
 void CLoadList::ExportResultantDxf(CDxfFile& file)
@@ -10,24 +10,24 @@ void CLoadList::ExportResultantDxf(CDxfFile& file)
     // Loads edited since the last redraw would otherwise be drawn over stale abscissae.
     RebuildAbscissae();
     file.WriteHeader();
-    const std::vector<double> xs = m_abscissae.Values();
+    const CResultantLimits limits(*this);
+    const std::vector<double>& xs = limits.m_xs;
     if (xs.empty())
     {
         file.WriteFooter();
         return;
     }
-    const std::vector<double> values = CResultantSampler::LimitsAt(*this, xs);
 
     // At every abscissa the jump, then the sloping top back from the next abscissa.
-    CVector3 a(xs[0], values[0]);
+    CVector3 a(xs[0], limits.m_lefts[0]);
     CVector3 b;
     std::string strOut;
     for (size_t i = 0; i + 1 < xs.size(); ++i)
     {
-        a.Set(xs[i], values[2 * i]);
-        b.Set(xs[i], values[2 * i + 1]);
+        a.Set(xs[i], limits.m_lefts[i]);
+        b.Set(xs[i], limits.m_rights[i]);
         CDxfFile::AppendLine(strOut, a, b);
-        a.Set(xs[i + 1], values[2 * i + 2]);
+        a.Set(xs[i + 1], limits.m_lefts[i + 1]);
         CDxfFile::AppendLine(strOut, a, b);
         if (strOut.size() >= (1 << 16))
         {
@@ -36,7 +36,7 @@ void CLoadList::ExportResultantDxf(CDxfFile& file)
         }
     }
     // The drop at the last abscissa.
-    b.Set(xs.back(), values.back());
+    b.Set(xs.back(), limits.m_rights.back());
     CDxfFile::AppendLine(strOut, a, b);
     file.Write(strOut);
     file.WriteFooter();

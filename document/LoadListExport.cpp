@@ -1,8 +1,8 @@
 // The load table and the resultant at its discontinuities as text for spreadsheets.
 #include "document/File.h"
-#include "document/ResultantSampler.h"
 #include "model/LoadList.h"
 #include "model/NumberFormat.h"
+#include "model/ResultantLimits.h"
 
 namespace
 {
@@ -39,17 +39,16 @@ void CLoadList::ExportResultantTable(CFile& file, char chSeparator)
     strOut += chSeparator;
     strOut += "P[t/m]\r\n";
 
-    const std::vector<double> xs = m_abscissae.Values();
-    // Every limit from one sweep over the loads, bit for bit as ValueAt gives it.
-    const std::vector<double> values = CResultantSampler::LimitsAt(*this, xs);
-    for (size_t i = 0; i < xs.size(); ++i)
+    // Every limit from one pass over the loads, bit for bit as ValueAt gives it.
+    const CResultantLimits limits(*this);
+    for (size_t i = 0; i < limits.m_xs.size(); ++i)
     {
-        const std::string strX = Number(xs[i]);
-        for (size_t j = 2 * i; j <= 2 * i + 1; ++j)
+        const std::string strX = Number(limits.m_xs[i]);
+        for (double dValue : {limits.m_lefts[i], limits.m_rights[i]})
         {
             strOut += strX;
             strOut += chSeparator;
-            strOut += Number(values[j]);
+            strOut += Number(dValue);
             strOut += "\r\n";
         }
         if (strOut.size() >= kChunk)

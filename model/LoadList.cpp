@@ -6,12 +6,7 @@
 #include <cstring>
 
 #include "model/ListBox.h"
-
-namespace
-{
-// The fixed offset at which the left and right limits of the resultant are taken.
-constexpr double kLimitOffset = 1e-6;
-} // namespace
+#include "model/ResultantLimits.h"
 
 CLoadList::~CLoadList()
 {
@@ -313,95 +308,8 @@ void CLoadList::RunningSumsAt(double x, std::vector<double>& sums)
         sums[k] = sums[k - 1] + pLoad->ValueAt(x);
 }
 
-std::vector<double> CLoadList::ValuesAt(const std::vector<double>& xs)
-{
-    std::vector<double> values(xs.size(), 0.0);
-    const std::vector<CLoad*> loads = Loads();
-    Last();
-    if (loads.empty())
-        return values;
-
-    // A load adds exactly 0 outside X1..X2, and adding 0 to a sum that starts at +0 changes
-    // nothing, so summing only the loads that cover x, in list order, gives p(x) bit for bit.
-    // Loads whose ends are not numbers cover every x, as the plain comparison makes them.
-    const size_t n = loads.size();
-    std::vector<size_t> starts, ends, active;
-    for (size_t i = 0; i < n; ++i)
-    {
-        if (std::isnan(loads[i]->m_dX1) || std::isnan(loads[i]->m_dX2))
-            active.push_back(i);
-        else
-        {
-            starts.push_back(i);
-            ends.push_back(i);
-        }
-    }
-    std::sort(starts.begin(), starts.end(),
-              [&](size_t a, size_t b) { return loads[a]->m_dX1 < loads[b]->m_dX1; });
-    std::sort(ends.begin(), ends.end(),
-              [&](size_t a, size_t b) { return loads[a]->m_dX2 < loads[b]->m_dX2; });
-
-    std::vector<size_t> queries;
-    for (size_t q = 0; q < xs.size(); ++q)
-    {
-        if (std::isnan(xs[q]))
-            values[q] = ValueAt(xs[q]);
-        else
-            queries.push_back(q);
-    }
-    std::sort(queries.begin(), queries.end(), [&](size_t a, size_t b) { return xs[a] < xs[b]; });
-
-    enum : unsigned char
-    {
-        kWaiting,
-        kActive,
-        kDone
-    };
-    std::vector<unsigned char> state(n, kWaiting);
-    size_t nStart = 0, nEnd = 0;
-    for (size_t q : queries)
-    {
-        const double x = xs[q];
-        for (; nStart < starts.size() && loads[starts[nStart]]->m_dX1 <= x; ++nStart)
-        {
-            const size_t i = starts[nStart];
-            if (state[i] != kWaiting)
-                continue;
-            state[i] = kActive;
-            active.insert(std::lower_bound(active.begin(), active.end(), i), i);
-        }
-        for (; nEnd < ends.size() && loads[ends[nEnd]]->m_dX2 < x; ++nEnd)
-        {
-            const size_t i = ends[nEnd];
-            if (state[i] == kActive)
-                active.erase(std::lower_bound(active.begin(), active.end(), i));
-            state[i] = kDone;
-        }
-        double dSum = 0;
-        for (size_t i : active)
-            dSum += loads[i]->ValueAt(x);
-        values[q] = dSum;
-    }
-    return values;
-}
-
 double CLoadList::MaxOrdinate()
 {
     RebuildAbscissae();
-    const std::vector<double> xs = m_abscissae.Values();
-    std::vector<double> limits;
-    limits.reserve(2 * xs.size());
-    for (double x : xs)
-    {
-        limits.push_back(x - kLimitOffset);
-        limits.push_back(x + kLimitOffset);
-    }
-    const std::vector<double> values = ValuesAt(limits);
-    double dMax = 0;
-    for (double dValue : values)
-    {
-        if (dValue > dMax)
-            dMax = dValue;
-    }
-    return dMax;
+    return CResultantLimits(*this).m_dMax;
 }

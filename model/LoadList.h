@@ -50,8 +50,6 @@ public:
     double ValueAt(double x);
     double PartialSumAt(int n, double x);
     double MaxOrdinate();
-    // p at every x of xs, bit for bit as ValueAt gives it, in one sweep over the loads.
-    std::vector<double> ValuesAt(const std::vector<double>& xs);
     // sums[k] = PartialSumAt(k, x) for k = 0..m_nCount, bit for bit, in one pass over the loads.
     void RunningSumsAt(double x, std::vector<double>& sums);
     // The loads in list order; the cursor does not move.
@@ -79,7 +77,7 @@ public:
     void FillLoadBand(int n, CViewport& viewport, std::uint32_t crColour);
     int PickLoad(double x, double y);
     // The same three from the resultant's limits, which a drawing pass computes once for all of
-    // them right after its rebuild of the abscissae (view/ResultantLimits.h).
+    // them right after its rebuild of the abscissae (model/ResultantLimits.h).
     void DrawAxes(CViewport& viewport, double dMaxOrdinate);
     void DrawResultant(CViewport& viewport, const CResultantLimits& limits);
     void ComputePlotBounds(CViewport& viewport, const CResultantLimits& limits);

@@ -2,7 +2,7 @@
 #include "view/GraphPass.h"
 
 #include "model/LoadList.h"
-#include "view/ResultantLimits.h"
+#include "model/ResultantLimits.h"
 #include "view/Viewport.h"
 
 CGraphPass::CGraphPass(CLoadList& list, CViewport& viewport) : m_list(list), m_viewport(viewport) {}

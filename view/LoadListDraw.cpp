@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/LoadList.h"
-#include "view/ResultantLimits.h"
-#include "view/StackedSums.h"
+#include "model/ResultantLimits.h"
+#include "model/StackedSums.h"
 #include "view/Surface.h"
 #include "view/Vector3.h"
 #include "view/Viewport.h"

@@ -9,7 +9,6 @@
 #include "LiteralExports.h"
 #include "TestSupport.h"
 #include "document/File.h"
-#include "document/ResultantSampler.h"
 #include "model/LoadList.h"
 
 using namespace testsupport;
@@ -92,45 +91,6 @@ TEST_F(TextExport, ResultantFollowsLoadsEditedSinceTheLastRedraw)
     const std::string strTable = Resultant(list, ',');
     EXPECT_NE(strTable.find("20,0\r\n20,1\r\n30,1\r\n30,0\r\n"), std::string::npos) << strTable;
     EXPECT_EQ(strTable.find("\r\n10,"), std::string::npos) << strTable;
-}
-
-TEST(ResultantSampler, SameBitsAsValueAt)
-{
-    std::mt19937 random(5);
-    std::uniform_real_distribution<double> position(0, 50), length(0.01, 20), weight(-30, 30), unit(0, 1);
-    CLoadList list;
-    for (int i = 0; i < 120; ++i)
-    {
-        const double x1 = i % 4 == 0 ? std::floor(position(random)) : position(random);
-        list.Append("", unit(random) * 20, x1,
-                    i % 3 == 0 ? std::floor(x1 + length(random)) : x1 + length(random), weight(random));
-    }
-    list.RebuildAbscissae();
-    // Exact ends, points just beside them, points outside every load, repeats, in no order.
-    std::vector<double> xs = list.m_abscissae.Values();
-    for (size_t i = 0, n = xs.size(); i < n; ++i)
-    {
-        xs.push_back(std::nextafter(xs[i], -1e9));
-        xs.push_back(std::nextafter(xs[i], 1e9));
-        xs.push_back(xs[i]);
-    }
-    for (int i = 0; i < 300; ++i)
-        xs.push_back(position(random) * 1.5 - 10);
-    std::shuffle(xs.begin(), xs.end(), random);
-    const std::vector<double> values = CResultantSampler::ValuesAt(list, xs);
-    ASSERT_EQ(values.size(), xs.size());
-    for (size_t i = 0; i < xs.size(); ++i)
-    {
-        const double dExpected = list.ValueAt(xs[i]);
-        EXPECT_EQ(std::memcmp(&values[i], &dExpected, sizeof dExpected), 0) << "at " << xs[i];
-    }
-    const std::vector<double> limits = CResultantSampler::LimitsAt(list, {10});
-    EXPECT_EQ(limits, (std::vector<double>{list.ValueAt(10 - 1e-6), list.ValueAt(10 + 1e-6)}));
-
-    // An abscissa that is not a number is handed to the list's own sweep.
-    const std::vector<double> odd = CResultantSampler::ValuesAt(list, {std::nan(""), 5});
-    EXPECT_TRUE(std::isnan(odd[0]));
-    EXPECT_EQ(odd[1], list.ValueAt(5));
 }
 
 TEST_F(TextExport, FastTableEqualsTheLiteralOne)

@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "GraphTestLists.h"
-#include "view/ResultantLimits.h"
-#include "view/StackedSums.h"
+#include "model/ResultantLimits.h"
+#include "model/StackedSums.h"
 
 namespace
 {

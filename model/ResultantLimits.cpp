@@ -1,8 +1,8 @@
 // The left and right limits of the resultant at every discontinuity abscissa.
-#include "view/ResultantLimits.h"
+#include "model/ResultantLimits.h"
 
 #include "model/LoadList.h"
-#include "view/StackedSums.h"
+#include "model/StackedSums.h"
 
 namespace
 {

@@ -1,5 +1,5 @@
 // Running sums of the loads' ordinates at a fixed set of abscissae.
-#include "view/StackedSums.h"
+#include "model/StackedSums.h"
 
 #include <algorithm>
 #include <cmath>
