@@ -64,6 +64,34 @@ std::string CBinaryIo::ReadBytes(CFile& file, std::int32_t nCount)
     return strBytes;
 }
 
+std::string CBinaryIo::ReadHeader(CFile& file)
+{
+    const std::int32_t nLength = ReadInt32(file);
+    if (nLength < 0)
+        throw Corrupt(file, "negative header length");
+    std::string strHeader = ReadBytes(file, nLength);
+    const size_t nZero = strHeader.find('\0');
+    if (nZero != std::string::npos)
+        strHeader.resize(nZero);
+    return strHeader;
+}
+
+std::int32_t CBinaryIo::ReadCount(CFile& file, std::uint64_t nSmallestRecord)
+{
+    const std::int32_t nCount = ReadInt32(file);
+    if (nCount > 0 && static_cast<std::uint64_t>(nCount) > Remaining(file) / nSmallestRecord)
+        throw Corrupt(file, "more loads announced than the file holds");
+    return nCount;
+}
+
+std::string CBinaryIo::ReadName(CFile& file, std::uint64_t nNumberBytes)
+{
+    const std::int32_t nLength = ReadInt32(file);
+    if (nLength > 0 && static_cast<std::uint64_t>(nLength) + nNumberBytes > Remaining(file))
+        throw Corrupt(file, "a load name runs past its end");
+    return ReadBytes(file, nLength);
+}
+
 void CBinaryIo::AppendInt32(std::string& strOut, std::int32_t nValue)
 {
     std::uint32_t nBits;

@@ -19,6 +19,14 @@ public:
     static std::string ReadBytes(CFile& file, std::int32_t nCount);
     static std::uint64_t Remaining(CFile& file);
 
+    // The head shared by the weight files: the header text (up to its first zero byte, if any),
+    // then the load count, refused when more records are announced than the rest of the file
+    // could hold at nSmallestRecord bytes each.
+    static std::string ReadHeader(CFile& file);
+    static std::int32_t ReadCount(CFile& file, std::uint64_t nSmallestRecord);
+    // A record's name, refused when it leaves no room for the nNumberBytes that follow it.
+    static std::string ReadName(CFile& file, std::uint64_t nNumberBytes);
+
     static void AppendInt32(std::string& strOut, std::int32_t nValue);
     static void AppendDouble(std::string& strOut, double dValue);
 

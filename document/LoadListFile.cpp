@@ -35,14 +35,8 @@ void CLoadList::ReadFrom(CFile& file)
     // Everything goes into a list of its own first: a file refused half way leaves this one as
     // it was.
     CLoadList loaded;
-    const std::int32_t nHeaderLength = CBinaryIo::ReadInt32(file);
-    if (nHeaderLength < 0)
-        throw CBinaryIo::Corrupt(file, "negative header length");
-    std::string strHeader = CBinaryIo::ReadBytes(file, nHeaderLength);
-    strHeader.resize(strHeader.find('\0') == std::string::npos ? strHeader.size() : strHeader.find('\0'));
-    const std::int32_t nCount = CBinaryIo::ReadInt32(file);
-    if (nCount > 0 && static_cast<std::uint64_t>(nCount) > CBinaryIo::Remaining(file) / kSmallestRecord)
-        throw CBinaryIo::Corrupt(file, "more loads announced than the file holds");
+    const std::string strHeader = CBinaryIo::ReadHeader(file);
+    const std::int32_t nCount = CBinaryIo::ReadCount(file, kSmallestRecord);
     for (std::int32_t i = 0; i < nCount; ++i)
     {
         loaded.Append("", 0, 0, 0, 0);

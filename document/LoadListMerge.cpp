@@ -18,14 +18,8 @@ void CLoadList::ReadOldFrom(CFile& file)
 {
     // As with ".p3d" files, a file refused half way leaves this list as it was.
     CLoadList loaded;
-    const std::int32_t nHeaderLength = CBinaryIo::ReadInt32(file);
-    if (nHeaderLength < 0)
-        throw CBinaryIo::Corrupt(file, "negative header length");
-    std::string strHeader = CBinaryIo::ReadBytes(file, nHeaderLength);
-    strHeader.resize(strHeader.find('\0') == std::string::npos ? strHeader.size() : strHeader.find('\0'));
-    const std::int32_t nCount = CBinaryIo::ReadInt32(file);
-    if (nCount > 0 && static_cast<std::uint64_t>(nCount) > CBinaryIo::Remaining(file) / kSmallestOldRecord)
-        throw CBinaryIo::Corrupt(file, "more loads announced than the file holds");
+    const std::string strHeader = CBinaryIo::ReadHeader(file);
+    const std::int32_t nCount = CBinaryIo::ReadCount(file, kSmallestOldRecord);
     for (std::int32_t i = 0; i < nCount; ++i)
     {
         loaded.Append("", 0, 0, 0, 0);

@@ -14,10 +14,7 @@ constexpr std::uint64_t kRecordNumbers = 40;
 
 void CLoad::ReadOldFrom(CFile& file)
 {
-    const std::int32_t nLength = CBinaryIo::ReadInt32(file);
-    if (nLength > 0 && static_cast<std::uint64_t>(nLength) + kRecordNumbers > CBinaryIo::Remaining(file))
-        throw CBinaryIo::Corrupt(file, "a load name runs past its end");
-    m_strName = CBinaryIo::ReadBytes(file, nLength);
+    m_strName = CBinaryIo::ReadName(file, kRecordNumbers);
     m_dWeight = CBinaryIo::ReadFiniteDouble(file);
     m_dX1 = CBinaryIo::ReadFiniteDouble(file);
     m_dX2 = CBinaryIo::ReadFiniteDouble(file);
