@@ -11,10 +11,11 @@
 #include "document/DxfFile.h"
 #include "model/LoadList.h"
 #include "model/NumberFormat.h"
+#include "model/ResultantLimits.h"
 
 namespace
 {
-constexpr double kLimitOffset = 1e-6;
+constexpr double kLimitOffset = CResultantLimits::kOffset;
 // Entities are gathered and handed to the file in pieces of about this size.
 constexpr size_t kChunk = 1 << 16;
 

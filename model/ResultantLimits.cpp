@@ -4,25 +4,10 @@
 #include "model/LoadList.h"
 #include "model/StackedSums.h"
 
-namespace
-{
-// The left and right limits are taken this far from an abscissa [m].
-constexpr double kLimitOffset = 1e-6;
-
-std::vector<double> Shifted(const std::vector<double>& xs, double dOffset)
-{
-    std::vector<double> shifted;
-    shifted.reserve(xs.size());
-    for (double x : xs)
-        shifted.push_back(x + dOffset);
-    return shifted;
-}
-} // namespace
-
 CResultantLimits::CResultantLimits(CLoadList& list) : m_xs(list.m_abscissae.Values())
 {
-    CStackedSums lefts(Shifted(m_xs, -kLimitOffset));
-    CStackedSums rights(Shifted(m_xs, kLimitOffset));
+    CStackedSums lefts(CStackedSums::Shifted(m_xs, -kOffset));
+    CStackedSums rights(CStackedSums::Shifted(m_xs, kOffset));
     const std::vector<CLoad*> loads = list.Loads();
     lefts.AddAll(loads);
     rights.AddAll(loads);

@@ -10,6 +10,9 @@ class CViewport;
 class CResultantLimits
 {
 public:
+    // The left and right limits of the resultant at x are p(x - kOffset) and p(x + kOffset) [m].
+    static constexpr double kOffset = 1e-6;
+
     // Leaves the list's cursor on its last load, as a walk over the whole list does.
     explicit CResultantLimits(CLoadList& list);
     virtual ~CResultantLimits();

@@ -28,6 +28,15 @@ CStackedSums::CStackedSums(std::vector<double> xs)
 
 CStackedSums::~CStackedSums() = default;
 
+std::vector<double> CStackedSums::Shifted(const std::vector<double>& xs, double dOffset)
+{
+    std::vector<double> shifted;
+    shifted.reserve(xs.size());
+    for (double x : xs)
+        shifted.push_back(x + dOffset);
+    return shifted;
+}
+
 void CStackedSums::AddAll(const std::vector<CLoad*>& loads)
 {
     if (!m_bOrdered)

@@ -19,6 +19,9 @@ public:
     // that the sums being added to stay in the processor's nearest cache.
     void AddAll(const std::vector<CLoad*>& loads);
 
+    // Every x of xs moved by dOffset: the abscissae of the left or the right limits.
+    static std::vector<double> Shifted(const std::vector<double>& xs, double dOffset);
+
     const std::vector<double>& Abscissae() const { return m_xs; }
     const std::vector<double>& Sums() const { return m_sums; }
 

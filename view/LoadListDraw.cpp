@@ -14,18 +14,8 @@
 
 namespace
 {
-// The left and right limits of the resultant are taken this far from an abscissa [m].
-constexpr double kLimitOffset = 1e-6;
+constexpr double kLimitOffset = CResultantLimits::kOffset;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-std::vector<double> Shifted(const std::vector<double>& xs, double dOffset)
-{
-    std::vector<double> shifted;
-    shifted.reserve(xs.size());
-    for (double x : xs)
-        shifted.push_back(x + dOffset);
-    return shifted;
-}
 
 // The device coordinate of v on the axis, or not a number where it does not map.
 double Device(const CViewport::SAxis& axis, double v)
@@ -100,8 +90,8 @@ void CLoadList::DrawCumulative(CViewport& viewport)
     const std::vector<double> pxs = DeviceXs(viewport, xs);
     // The i-th outline needs S_i at every limit, and S_i is S_(i-1) plus load i added exactly as
     // PartialSumAt adds it: one pass over the loads gives every outline in turn.
-    CStackedSums lefts(Shifted(xs, -kLimitOffset));
-    CStackedSums rights(Shifted(xs, kLimitOffset));
+    CStackedSums lefts(CStackedSums::Shifted(xs, -kLimitOffset));
+    CStackedSums rights(CStackedSums::Shifted(xs, kLimitOffset));
     for (const CLoad* pLoad : Loads())
     {
         lefts.Add(*pLoad);
@@ -129,8 +119,8 @@ void CLoadList::FillLoadBand(int n, CViewport& viewport, std::uint32_t crColour)
     const CPen penOld = pSurface->SelectObject(CPen(PS_NULL, 0, 0));
 
     const std::vector<double> xs = m_abscissae.Values();
-    CStackedSums lefts(Shifted(xs, -kLimitOffset));
-    CStackedSums rights(Shifted(xs, kLimitOffset));
+    CStackedSums lefts(CStackedSums::Shifted(xs, -kLimitOffset));
+    CStackedSums rights(CStackedSums::Shifted(xs, kLimitOffset));
     const std::vector<CLoad*> loads = Loads();
     // Beyond the last load the partial sums stop growing, as PartialSumAt stops at the count.
     const size_t nLower = std::min(static_cast<size_t>(n) - 1, loads.size());

@@ -1,19 +1,15 @@
 // The resultant table and the DXF drawings: the sweeps against the literal sums on the same
 // estimate, and the batch tool's whole process.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "LiteralExports.h"
+#include "bench/ProcessRunner.h"
 #include "bench/RatioReporter.h"
 #include "bench/model/EstimateGenerator.h"
 #include "document/DxfFile.h"
 #include "model/LoadList.h"
-
-extern char** environ;
 
 namespace
 {
@@ -106,25 +102,8 @@ std::string EstimateFile(int nLoads)
 // The whole batch tool: start, read, export, exit.
 void RunCli(benchmark::State& state, const char* pszCommand, int nLoads)
 {
-    std::string strCli = SCAFOMETRO_CLI, strCommand = pszCommand, strIn = EstimateFile(nLoads),
-                strOut = ScratchPath("cli-out");
-    char* argv[] = {&strCli[0], &strCommand[0], &strIn[0], &strOut[0], nullptr};
-    for (auto _ : state)
-    {
-        pid_t pid;
-        if (posix_spawn(&pid, strCli.c_str(), nullptr, nullptr, argv, environ) != 0)
-        {
-            state.SkipWithError("cannot start the batch tool");
-            break;
-        }
-        int nStatus = 0;
-        waitpid(pid, &nStatus, 0);
-        if (!WIFEXITED(nStatus) || WEXITSTATUS(nStatus) != 0)
-        {
-            state.SkipWithError("the batch tool failed");
-            break;
-        }
-    }
+    const std::string strOut = ScratchPath("cli-out");
+    CProcessRunner::Run(state, {SCAFOMETRO_CLI, pszCommand, EstimateFile(nLoads), strOut});
     unlink(strOut.c_str());
 }
 

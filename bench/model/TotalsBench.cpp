@@ -1,18 +1,14 @@
 // Rebuilding the abscissae and computing the totals: the sorted build against the walk from the
 // cursor, and the batch tool's whole process.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "bench/ProcessRunner.h"
 #include "bench/RatioReporter.h"
 #include "bench/model/EstimateGenerator.h"
 #include "document/File.h"
 #include "model/LoadList.h"
-
-extern char** environ;
 
 namespace
 {
@@ -103,31 +99,7 @@ std::string EstimateFile()
 // The whole batch tool: start, read the file, rebuild, print the totals, exit.
 void BM_CliTotalsProcess(benchmark::State& state)
 {
-    const std::string strFile = EstimateFile();
-    char szCli[] = SCAFOMETRO_CLI;
-    char szCommand[] = "totals";
-    std::string strArg = strFile;
-    char* argv[] = {szCli, szCommand, &strArg[0], nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    for (auto _ : state)
-    {
-        pid_t pid;
-        if (posix_spawn(&pid, szCli, &actions, nullptr, argv, environ) != 0)
-        {
-            state.SkipWithError("cannot start the batch tool");
-            break;
-        }
-        int nStatus = 0;
-        waitpid(pid, &nStatus, 0);
-        if (!WIFEXITED(nStatus) || WEXITSTATUS(nStatus) != 0)
-        {
-            state.SkipWithError("the batch tool failed");
-            break;
-        }
-    }
-    posix_spawn_file_actions_destroy(&actions);
+    CProcessRunner::Run(state, {SCAFOMETRO_CLI, "totals", EstimateFile()});
 }
 BENCHMARK(BM_CliTotalsProcess)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
