@@ -2,6 +2,7 @@
 // exit status (0 done, 1 failed, 2 usage).
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -29,3 +30,6 @@ int RunPlot(const CArgs& args);
 
 // Prints "usage: scafometro-cli <usage of the command>" on stderr and returns 2.
 int UsageError(const char* pszCommand);
+// Every command with its usage and what it does.
+void PrintHelp(std::FILE* pStream);
+const SCommand* FindCommand(const char* pszName);

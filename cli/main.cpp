@@ -4,52 +4,6 @@
 
 #include "cli/Commands.h"
 
-namespace
-{
-const SCommand kCommands[] = {
-    {"totals", "totals FILE.p3d", "print the total weight, XG, YG and ZG, TAB-separated", RunTotals},
-    {"export-loads", "export-loads FILE.p3d OUT", "the load table as text (\"Esporta Carichi su file TXT\")",
-     RunExportLoads},
-    {"export-resultant", "export-resultant FILE.p3d OUT",
-     "the resultant at its discontinuities as text (\"Esporta dettaglio risultante (TXT)\")",
-     RunExportResultant},
-    {"export-csv", "export-csv FILE.p3d OUT", "the (x, p(x)) table as CSV (\"Esporta risultante per Excel\")",
-     RunExportCsv},
-    {"export-dxf", "export-dxf FILE.p3d OUT",
-     "the resultant outline as DXF (\"Esporta Dettaglio risultante (DXF)\")", RunExportDxf},
-    {"export-detailed-dxf", "export-detailed-dxf FILE.p3d OUT",
-     "the detailed drawing as DXF (\"Esporta Particolareggiato (DXF)\")", RunExportDetailedDxf},
-    {"import-old", "import-old FILE.p OUT.p3d", "an old \".p\" file saved as \".p3d\"", RunImportOld},
-    {"merge-all", "merge-all FILE.p3d OTHER.p3d OUT.p3d",
-     "FILE with every load of OTHER appended, saved as OUT", RunMergeAll},
-    {"merge-equivalent", "merge-equivalent FILE.p3d OTHER.p3d OUT.p3d",
-     "FILE with one load equivalent to OTHER appended, saved as OUT", RunMergeEquivalent},
-    {"import-table", "import-table TABLE OUT.p3d",
-     "a seven-column table (as pasted from a spreadsheet) saved as OUT", RunImportTable},
-    {"plot",
-     "plot FILE.p3d OUT.png|OUT.svg|OUT.pdf [--mode resultant|detailed|single|highlight] [--load N] [--size "
-     "WxH]",
-     "the graph of FILE as a picture", RunPlot},
-};
-
-void PrintHelp(std::FILE* pStream)
-{
-    std::fprintf(pStream, "usage: scafometro-cli COMMAND ARGUMENTS...\n\ncommands:\n");
-    for (const SCommand& command : kCommands)
-        std::fprintf(pStream, "  %s\n      %s\n", command.pszUsage, command.pszHelp);
-}
-} // namespace
-
-int UsageError(const char* pszCommand)
-{
-    for (const SCommand& command : kCommands)
-    {
-        if (std::strcmp(command.pszName, pszCommand) == 0)
-            std::fprintf(stderr, "usage: scafometro-cli %s\n", command.pszUsage);
-    }
-    return 2;
-}
-
 int main(int argc, char** argv)
 {
     if (argc < 2)
@@ -62,11 +16,8 @@ int main(int argc, char** argv)
         PrintHelp(stdout);
         return 0;
     }
-    for (const SCommand& command : kCommands)
-    {
-        if (std::strcmp(command.pszName, argv[1]) == 0)
-            return command.pRun(CArgs(argv + 2, argv + argc));
-    }
+    if (const SCommand* pCommand = FindCommand(argv[1]))
+        return pCommand->pRun(CArgs(argv + 2, argv + argc));
     std::fprintf(stderr, "scafometro-cli: unknown command '%s'\n", argv[1]);
     PrintHelp(stderr);
     return 2;
