@@ -1,39 +1,34 @@
-// scafometro-cli plot, run as a user runs it: arguments, exit statuses, messages and pictures.
+// scafometro-cli plot, run as a user runs it: arguments, exit statuses, messages, and the pictures
+// written whole or not at all.
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
-#include <array>
-#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 
+#include "../view/GraphTestLists.h"
 #include "document/File.h"
-#include "model/LoadList.h"
 
 namespace
 {
-struct SRun
-{
-    int nStatus = -1;
-    std::string strErr;
-};
+constexpr QRgb kGreen = 0xff00c800;
 
-SRun RunCli(const std::string& strArguments, const QTemporaryDir& dir)
+int Count(const QImage& image, QRgb rgb)
 {
-    const std::string strErrPath = dir.filePath("stderr.txt").toStdString();
-    const std::string strCommand =
-        std::string(SCAFOMETRO_CLI) + " " + strArguments + " 2>'" + strErrPath + "'";
-    SRun run;
-    const int nResult = std::system(strCommand.c_str());
-    run.nStatus = WIFEXITED(nResult) ? WEXITSTATUS(nResult) : -1;
-    if (std::FILE* pFile = std::fopen(strErrPath.c_str(), "rb"))
+    int nCount = 0;
+    for (int y = 0; y < image.height(); ++y)
     {
-        std::array<char, 4096> buffer{};
-        const size_t nRead = std::fread(buffer.data(), 1, buffer.size(), pFile);
-        run.strErr.assign(buffer.data(), nRead);
-        std::fclose(pFile);
+        for (int x = 0; x < image.width(); ++x)
+            nCount += image.pixel(x, y) == rgb;
     }
-    return run;
+    return nCount;
 }
 
 class PlotCommand : public ::testing::Test
@@ -43,92 +38,98 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         CLoadList list;
-        list.Append("A", 5, 0, 10, 100);
-        list.Append("B", 5, 5, 15, 100);
-        CFile file(Path("ship.p3d"), CFile::modeCreateWrite);
+        TwoOverlappingLoads(list);
+        CFile file(Path("ship.p3d").toStdString(), CFile::modeCreateWrite);
         list.WriteTo(file);
         file.Close();
     }
 
-    std::string Path(const char* pszName) const { return m_dir.filePath(pszName).toStdString(); }
-    SRun Run(const std::string& strArguments) const { return RunCli(strArguments, m_dir); }
+    QString Path(const char* pszName) const { return m_dir.filePath(pszName); }
+
+    // Runs "scafometro-cli plot INPUT OUTPUT" and the options; the exit status, with stderr in m_strErr.
+    int Plot(const char* pszOutput, const std::string& strOptions = "", const char* pszInput = "ship.p3d")
+    {
+        const QString strErrPath = Path("stderr.txt");
+        const std::string strCommand = std::string(SCAFOMETRO_CLI) + " plot '" +
+                                       Path(pszInput).toStdString() + "' '" + Path(pszOutput).toStdString() +
+                                       "' " + strOptions + " 2>'" + strErrPath.toStdString() + "'";
+        const int nResult = std::system(strCommand.c_str());
+        std::ifstream err(strErrPath.toStdString());
+        m_strErr.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+        QFile::remove(strErrPath);
+        return WIFEXITED(nResult) ? WEXITSTATUS(nResult) : -1;
+    }
 
     QTemporaryDir m_dir;
+    std::string m_strErr;
 };
 } // namespace
 
-TEST_F(PlotCommand, DrawsThePictureOfTheFile)
+TEST_F(PlotCommand, WritesPngSvgAndPdf)
 {
-    const SRun run = Run("plot '" + Path("ship.p3d") + "' '" + Path("ship.png") + "'");
-    EXPECT_EQ(run.nStatus, 0) << run.strErr;
-    const QImage image(QString::fromStdString(Path("ship.png")));
-    EXPECT_EQ(image.size(), QSize(1200, 800));
-    // The resultant: black outline, no green.
-    int nGreen = 0;
-    int nBlack = 0;
-    for (int y = 0; y < image.height(); ++y)
-    {
-        for (int x = 0; x < image.width(); ++x)
-        {
-            nGreen += image.pixel(x, y) == 0xff00c800;
-            nBlack += image.pixel(x, y) == 0xff000000;
-        }
-    }
-    EXPECT_EQ(nGreen, 0);
-    EXPECT_GT(nBlack, 2000);
+    // The resultant at the default size: a black outline, no green.
+    ASSERT_EQ(Plot("ship.PNG"), 0) << m_strErr;
+    const QImage png(Path("ship.PNG"), "png");
+    EXPECT_EQ(png.size(), QSize(1200, 800));
+    EXPECT_EQ(Count(png, kGreen), 0);
+    EXPECT_GT(Count(png, 0xff000000), 2000);
+    // The highlighted strip, at the size asked for.
+    ASSERT_EQ(Plot("ship.svg", "--size 640x480 --mode highlight --load 2"), 0) << m_strErr;
+    QSvgRenderer svg(Path("ship.svg"));
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 640, 480));
+    QImage fromSvg(640, 480, QImage::Format_RGB32);
+    fromSvg.fill(Qt::black);
+    QPainter painter(&fromSvg);
+    svg.render(&painter);
+    painter.end();
+    EXPECT_GT(Count(fromSvg, kGreen), 1000);
+    EXPECT_GT(Count(fromSvg, 0xffffffff), 100000);
 
-    const SRun highlight = Run("plot '" + Path("ship.p3d") + "' '" + Path("strip.png") +
-                               "' --size 300x200 --mode highlight --load 2");
-    EXPECT_EQ(highlight.nStatus, 0) << highlight.strErr;
-    const QImage strip(QString::fromStdString(Path("strip.png")));
-    EXPECT_EQ(strip.size(), QSize(300, 200));
-    // World (12.5 m, 5 t/m), inside B's strip where it stands alone, in the window fitted to the file.
-    EXPECT_EQ(strip.pixel(230, 141), 0xff00c800u);
-
-    for (const char* pszName : {"ship.svg", "ship.pdf"})
-    {
-        const SRun vector = Run("plot '" + Path("ship.p3d") + "' '" + Path(pszName) + "' --mode detailed");
-        EXPECT_EQ(vector.nStatus, 0) << pszName << ": " << vector.strErr;
-        EXPECT_TRUE(QFileInfo(QString::fromStdString(Path(pszName))).size() > 500) << pszName;
-    }
+    ASSERT_EQ(Plot("ship.pdf", "--size 640x480 --mode detailed"), 0) << m_strErr;
+    QFile file(Path("ship.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
+    // 640 x 480 pixels at 96 dots per inch: a page of 480 x 360 points.
+    EXPECT_TRUE(QRegularExpression(R"(/MediaBox \[0 0 480(\.0*)? 360(\.0*)?\])")
+                    .match(QString::fromLatin1(pdf))
+                    .hasMatch());
+    // The pictures and the weight file, no temporary files left behind.
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 4);
 }
 
 TEST_F(PlotCommand, BadArgumentsAreUsageErrors)
 {
-    const std::string strIn = "'" + Path("ship.p3d") + "' ";
-    const std::string strOut = "'" + Path("out.png") + "'";
-    const std::string bad[] = {"plot",
-                               "plot " + strIn,
-                               "plot " + strIn + strOut + " extra",
-                               "plot " + strIn + strOut + " --mode sideways",
-                               "plot " + strIn + strOut + " --mode",
-                               "plot " + strIn + strOut + " --load 0",
-                               "plot " + strIn + strOut + " --load -1",
-                               "plot " + strIn + strOut + " --load 3",
-                               "plot " + strIn + strOut + " --load x",
-                               "plot " + strIn + strOut + " --size 0x10",
-                               "plot " + strIn + strOut + " --size 12x",
-                               "plot " + strIn + strOut + " --size 10001x10",
-                               "plot " + strIn + strOut + " --size 640*480",
-                               "plot " + strIn + strOut + " --colour red",
-                               "plot " + strIn + "'" + Path("out.jpg") + "'"};
-    for (const std::string& strArguments : bad)
+    const char* const bad[] = {"--mode sideways", "--mode",     "--load 0",        "--load x",
+                               "--load 3",        "--size 12x", "--size 10001x10", "--size 640*480",
+                               "--colour red",    "extra"};
+    for (const char* pszOptions : bad)
     {
-        const SRun run = Run(strArguments);
-        EXPECT_EQ(run.nStatus, 2) << strArguments;
-        EXPECT_NE(run.strErr.find("usage: scafometro-cli plot"), std::string::npos) << strArguments;
+        EXPECT_EQ(Plot("out.png", pszOptions), 2) << pszOptions;
+        EXPECT_NE(m_strErr.find("usage: scafometro-cli plot"), std::string::npos) << pszOptions;
     }
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Path("out.png"))));
+    EXPECT_EQ(Plot("out.jpg"), 2);
+    EXPECT_FALSE(QFileInfo::exists(Path("out.png")));
 }
 
-TEST_F(PlotCommand, UnreadableFileIsNamed)
+TEST_F(PlotCommand, FailuresNameTheFileAndLeaveTheTarget)
 {
-    const std::string strMissing = Path("missing.p3d");
-    const SRun run = Run("plot '" + strMissing + "' '" + Path("out.png") + "'");
-    EXPECT_EQ(run.nStatus, 1);
-    EXPECT_NE(run.strErr.find(strMissing), std::string::npos) << run.strErr;
+    EXPECT_EQ(Plot("out.png", "", "missing.p3d"), 1);
+    EXPECT_NE(m_strErr.find(Path("missing.p3d").toStdString()), std::string::npos) << m_strErr;
+    EXPECT_EQ(Plot("nowhere/out.png"), 1);
+    EXPECT_NE(m_strErr.find(Path("nowhere/out.png").toStdString()), std::string::npos) << m_strErr;
+    // A directory in the way of the picture stays a directory, and nothing is left beside it.
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("taken.png"));
+    EXPECT_EQ(Plot("taken.png"), 1);
+    EXPECT_NE(m_strErr.find(Path("taken.png").toStdString()), std::string::npos) << m_strErr;
+    EXPECT_TRUE(QFileInfo(Path("taken.png")).isDir());
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"ship.p3d"});
 
-    const SRun unwritable = Run("plot '" + Path("ship.p3d") + "' '" + Path("nowhere/out.png") + "'");
-    EXPECT_EQ(unwritable.nStatus, 1);
-    EXPECT_NE(unwritable.strErr.find("nowhere/out.png"), std::string::npos) << unwritable.strErr;
+    // An existing file is replaced whole.
+    QFile old(Path("old.png"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("not a picture");
+    old.close();
+    EXPECT_EQ(Plot("old.png"), 0) << m_strErr;
+    EXPECT_EQ(QImage(Path("old.png")).size(), QSize(1200, 800));
 }

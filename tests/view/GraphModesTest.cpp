@@ -1,5 +1,7 @@
 // The drawing pass in its four modes on the recording surface: outlines, the automatic fit, the
 // stacked graph, one load, the strip of one load, and what is not drawn.
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -12,208 +14,152 @@ namespace
 {
 constexpr double kEps = 1e-6;
 
-// The fitted window of the two uniform loads, x -1..22 and y -1..11, spread over 2300 x 1200
-// pixels: 100 pixels to the metre and to the tonne per metre.
-SPoint Fitted(double x, double y)
-{
-    return SPoint{static_cast<int>((x + 1) * 100), static_cast<int>(1100 - 100 * y)};
-}
-
-std::vector<SPoint> FittedOutline(const std::vector<std::pair<double, double>>& points)
+// The fitted window of the two uniform loads, x -1..22 and y -1..11, over 2300 x 1200 pixels: 100
+// pixels to the metre and to the tonne per metre.
+std::vector<SPoint> Fitted(const std::vector<std::pair<double, double>>& points)
 {
     std::vector<SPoint> outline;
     for (const auto& [x, y] : points)
-        outline.push_back(Fitted(x, y));
+        outline.push_back(SPoint{static_cast<int>((x + 1) * 100), static_cast<int>(1100 - 100 * y)});
     return outline;
 }
 
-struct SPassResult
+CViewport FittedViewport(int nWidth = 2300, int nHeight = 1200)
+{
+    CViewport viewport;
+    viewport.m_rcDevice = SRect{0, 0, nWidth, nHeight};
+    viewport.m_window.Set(-1, -1, 22, 11);
+    return viewport;
+}
+
+struct SPass
 {
     CRecordingSurface surface;
-    bool bDrawn = false;
+    int nMode;
+    bool bDrawn;
 };
 
-void RunPass(CLoadList& list, CViewport& viewport, SPassResult& result, int nMode, int nSelected = 0,
-             bool bAutoZoom = true)
+SPass Draw(CLoadList& list, CViewport& viewport, int nMode, int nSelected = 0, bool bAutoZoom = true)
 {
-    CGraphPass pass(list, viewport);
-    result.bDrawn = pass.Draw(result.surface, nMode, nSelected, bAutoZoom);
+    SPass result{CRecordingSurface(), nMode, false};
+    result.bDrawn = CGraphPass(list, viewport).Draw(result.surface, result.nMode, nSelected, bAutoZoom);
+    return result;
 }
 
-// The curves as written out, one evaluation of the model per point.
-void LiteralResultant(CLoadList& list, CViewport& viewport)
+// The outline of the first n loads as written out, one evaluation of the model per point.
+void LiteralOutline(CLoadList& list, CViewport& viewport, int n)
 {
     const std::vector<double> xs = list.m_abscissae.Values();
-    viewport.MoveToWorld(CVector3(list.m_abscissae.Min(), 0));
+    viewport.MoveToWorld(CVector3(xs.front(), 0));
     for (double x : xs)
     {
-        viewport.LineToWorld(CVector3(x, list.ValueAt(x - kEps)));
-        viewport.LineToWorld(CVector3(x, list.ValueAt(x + kEps)));
+        viewport.LineToWorld(CVector3(x, list.PartialSumAt(n, x - kEps)));
+        viewport.LineToWorld(CVector3(x, list.PartialSumAt(n, x + kEps)));
     }
-    viewport.LineToWorld(CVector3(list.m_abscissae.Max(), 0));
-    viewport.LineToWorld(CVector3(list.m_abscissae.Min(), 0));
+    viewport.LineToWorld(CVector3(xs.back(), 0));
+    viewport.LineToWorld(CVector3(xs.front(), 0));
 }
 
-void LiteralCumulative(CLoadList& list, CViewport& viewport)
-{
-    const std::vector<double> xs = list.m_abscissae.Values();
-    for (int i = 1; i <= list.m_nCount; ++i)
-    {
-        viewport.MoveToWorld(CVector3(xs.front(), 0));
-        for (double x : xs)
-        {
-            viewport.LineToWorld(CVector3(x, list.PartialSumAt(i, x - kEps)));
-            viewport.LineToWorld(CVector3(x, list.PartialSumAt(i, x + kEps)));
-        }
-        viewport.LineToWorld(CVector3(xs.back(), 0));
-        viewport.LineToWorld(CVector3(xs.front(), 0));
-    }
-}
-
-void LiteralBand(CLoadList& list, int n, CViewport& viewport)
+void LiteralBand(CLoadList& list, CViewport& viewport, int n)
 {
     const std::vector<double> xs = list.m_abscissae.Values();
     for (size_t j = 0; j < xs.size(); ++j)
     {
         const double x = xs[j];
-        const double xNext = j + 1 < xs.size() ? xs[j + 1] : x;
-        const CVector3 world[5] = {CVector3(x, list.PartialSumAt(n - 1, x + kEps)),
-                                   CVector3(x, list.PartialSumAt(n, x + kEps)),
-                                   CVector3(xNext, list.PartialSumAt(n, xNext - kEps)),
-                                   CVector3(xNext, list.PartialSumAt(n - 1, xNext - kEps)),
-                                   CVector3(x, list.PartialSumAt(n - 1, x + kEps))};
-        SPoint device[5];
-        bool bMapped = true;
-        for (int i = 0; i < 5; ++i)
-            bMapped = bMapped && viewport.WorldToDevice(world[i], device[i]);
-        // A strip over a load that is not a number has no place on the device.
-        if (bMapped)
-            viewport.m_pSurface->Polygon(device, 5);
+        const double xNext = xs[std::min(j + 1, xs.size() - 1)];
+        const CVector3 band[5] = {CVector3(x, list.PartialSumAt(n - 1, x + kEps)),
+                                  CVector3(x, list.PartialSumAt(n, x + kEps)),
+                                  CVector3(xNext, list.PartialSumAt(n, xNext - kEps)),
+                                  CVector3(xNext, list.PartialSumAt(n - 1, xNext - kEps)),
+                                  CVector3(x, list.PartialSumAt(n - 1, x + kEps))};
+        viewport.PolygonWorld(band, 5);
     }
 }
 
-void ExpectSameCalls(const std::vector<SCall>& actual, const std::vector<SCall>& expected,
-                     const char* pszWhat)
+// Draws both ways and reports the first call that differs rather than two lists of thousands.
+void ExpectSameCalls(CViewport& viewport, const std::function<void()>& fast,
+                     const std::function<void()>& literal, const char* pszWhat)
 {
-    const long nAt = FirstDifference(actual, expected);
-    EXPECT_EQ(nAt, -1) << pszWhat << ": " << actual.size() << " calls against " << expected.size();
-    if (nAt >= 0 && static_cast<size_t>(nAt) < std::min(actual.size(), expected.size()))
+    CRecordingSurface a;
+    CRecordingSurface b;
+    viewport.SetSurface(&a);
+    fast();
+    viewport.SetSurface(&b);
+    literal();
+    EXPECT_EQ(a.m_calls.size(), b.m_calls.size()) << pszWhat;
+    const auto [itA, itB] =
+        std::mismatch(a.m_calls.begin(), a.m_calls.end(), b.m_calls.begin(), b.m_calls.end());
+    if (itA != a.m_calls.end() && itB != b.m_calls.end())
     {
-        EXPECT_EQ(actual[static_cast<size_t>(nAt)], expected[static_cast<size_t>(nAt)])
-            << pszWhat << " at call " << nAt;
+        EXPECT_EQ(*itA, *itB) << pszWhat << " at call " << (itA - a.m_calls.begin());
     }
-}
-
-void ExpectSameCalls(const CRecordingSurface& actual, const CRecordingSurface& expected, const char* pszWhat)
-{
-    ExpectSameCalls(actual.m_calls, expected.m_calls, pszWhat);
 }
 } // namespace
 
-TEST(GraphModes, ResultantOfTwoUniformLoadsIsTheNinePointOutline)
+TEST(GraphModes, OutlinesOfTwoUniformLoadsInTheFittedWindow)
 {
     CLoadList list;
     TwoUniformLoads(list);
-    CViewport viewport;
-    viewport.m_rcDevice = SRect{0, 0, 2300, 1200};
-    SPassResult result;
-    RunPass(list, viewport, result, CGraphPass::modeResultant);
+    CViewport viewport = FittedViewport();
+    // A window that the automatic fit replaces.
+    viewport.m_window.Set(0, 0, 1, 1);
+    const SPass result = Draw(list, viewport, CGraphPass::modeResultant);
     EXPECT_TRUE(result.bDrawn);
-
-    EXPECT_EQ(viewport.m_window.m_dXMin, -1);
-    EXPECT_EQ(viewport.m_window.m_dXMax, 22);
-    EXPECT_EQ(viewport.m_window.m_dYMin, -1);
-    EXPECT_EQ(viewport.m_window.m_dYMax, 11);
-
-    const auto lines = result.surface.Polylines(MM_TEXT);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0],
-              FittedOutline({{0, 0}, {0, 0}, {0, 10}, {10, 10}, {10, 5}, {20, 5}, {20, 0}, {20, 0}, {0, 0}}));
-    // Then the axes: the load axis at the largest abscissa, the length axis back to the smallest.
-    EXPECT_EQ(lines[1], (std::vector<SPoint>{Fitted(20, 10), Fitted(20, 0)}));
-    EXPECT_EQ(lines[2], (std::vector<SPoint>{Fitted(20, 0), Fitted(0, 0)}));
-    EXPECT_EQ(result.surface.m_nMapMode, MM_TEXT);
-}
-
-TEST(GraphModes, SingleLoadGivesSevenPointsAndTheDetailedGraphTheSame)
-{
-    CLoadList list;
-    list.Append("A", 1, 0, 6, 12);
-    CViewport viewport;
-    viewport.m_rcDevice = SRect{0, 0, 1000, 500};
-    SPassResult resultant;
-    RunPass(list, viewport, resultant, CGraphPass::modeResultant);
-    const auto lines = resultant.surface.Polylines();
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0].size(), 7u);
-
-    SPassResult detailed;
-    RunPass(list, viewport, detailed, CGraphPass::modeDetailed);
-    ExpectSameCalls(detailed.surface, resultant.surface, "one load, detailed against resultant");
-}
-
-TEST(GraphModes, DetailedGraphStacksTheLoadsInListOrder)
-{
-    CLoadList list;
-    TwoUniformLoads(list);
-    CViewport viewport;
-    viewport.m_rcDevice = SRect{0, 0, 2300, 1200};
-    SPassResult result;
-    RunPass(list, viewport, result, CGraphPass::modeDetailed);
-    const auto lines = result.surface.Polylines();
+    const CWorldWindow& w = viewport.m_window;
+    EXPECT_EQ((std::vector<double>{w.m_dXMin, w.m_dXMax, w.m_dYMin, w.m_dYMax}),
+              (std::vector<double>{-1, 22, -1, 11}));
+    // The nine-point outline, then the load axis at the largest abscissa and the length axis back.
+    const auto outline =
+        Fitted({{0, 0}, {0, 0}, {0, 10}, {10, 10}, {10, 5}, {20, 5}, {20, 0}, {20, 0}, {0, 0}});
+    EXPECT_EQ(
+        result.surface.Polylines(),
+        (std::vector<std::vector<SPoint>>{outline, Fitted({{20, 10}, {20, 0}}), Fitted({{20, 0}, {0, 0}})}));
+    // The detailed graph stacks the loads in list order, A alone, then A and B.
+    const auto lines = Draw(list, viewport, CGraphPass::modeDetailed).surface.Polylines();
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0],
-              FittedOutline({{0, 0}, {0, 0}, {0, 10}, {10, 10}, {10, 0}, {20, 0}, {20, 0}, {20, 0}, {0, 0}}));
-    EXPECT_EQ(lines[1],
-              FittedOutline({{0, 0}, {0, 0}, {0, 10}, {10, 10}, {10, 5}, {20, 5}, {20, 0}, {20, 0}, {0, 0}}));
+              Fitted({{0, 0}, {0, 0}, {0, 10}, {10, 10}, {10, 0}, {20, 0}, {20, 0}, {20, 0}, {0, 0}}));
+    EXPECT_EQ(lines[1], outline);
     EXPECT_EQ(list.m_pCurrent->m_strName, "B");
+
+    // Without the automatic fit the window stays; an edit straight into a load, as the loads list
+    // makes it, shows at the next pass.
+    list.m_pCurrent->m_dX2 = 21;
+    const auto edited = Draw(list, viewport, CGraphPass::modeResultant, 0, false).surface.Polylines();
+    EXPECT_EQ(viewport.m_window.m_dXMax, 22);
+    EXPECT_EQ(edited.at(0).at(5).x, Fitted({{21, 0}})[0].x);
+    list.Append("C", 5, 30, 40, 10);
+    Draw(list, viewport, CGraphPass::modeResultant);
+    EXPECT_EQ(viewport.m_window.m_dXMin, -2);
+    EXPECT_EQ(viewport.m_window.m_dXMax, 44);
 }
 
 TEST(GraphModes, CurvesMatchTheLiteralSumsBitForBit)
 {
-    for (unsigned nSeed : {1u, 2u, 3u})
+    // Loads of every kind, one of weight not a number and one infinite: their points are skipped
+    // the same way whichever way the sums are taken.
+    CLoadList list;
+    MixedLoads(list, 60, 3);
+    list.Append("nan", 1, 20, 24, std::numeric_limits<double>::quiet_NaN());
+    list.Append("inf", 1, 30, 34, std::numeric_limits<double>::infinity());
+    list.RebuildAbscissae();
+    CViewport viewport = FittedViewport(1280, 800);
+    list.ComputePlotBounds(viewport);
+    ExpectSameCalls(
+        viewport, [&] { list.DrawResultant(viewport); },
+        [&] { LiteralOutline(list, viewport, list.m_nCount); }, "resultant");
+    ExpectSameCalls(
+        viewport, [&] { list.DrawCumulative(viewport); },
+        [&] {
+            for (int i = 1; i <= list.m_nCount; ++i)
+                LiteralOutline(list, viewport, i);
+        },
+        "cumulative");
+    for (int n : {1, 2, 30, list.m_nCount, list.m_nCount + 1})
     {
-        CLoadList list;
-        MixedLoads(list, 60, nSeed);
-        // A load whose weight is not a number and one of infinite weight: their points are
-        // skipped the same way whichever way the sums are taken.
-        if (nSeed == 3)
-        {
-            list.Append("nan", 1, 20, 24, std::numeric_limits<double>::quiet_NaN());
-            list.Append("inf", 1, 30, 34, std::numeric_limits<double>::infinity());
-        }
-        list.RebuildAbscissae();
-        CViewport viewport;
-        viewport.m_rcDevice = SRect{0, 0, 1280, 800};
-        list.ComputePlotBounds(viewport);
-
-        CRecordingSurface fast;
-        CRecordingSurface literal;
-        viewport.SetSurface(&fast);
-        list.DrawResultant(viewport);
-        viewport.SetSurface(&literal);
-        LiteralResultant(list, viewport);
-        ExpectSameCalls(fast, literal, "resultant");
-
-        fast.m_calls.clear();
-        literal.m_calls.clear();
-        viewport.SetSurface(&fast);
-        list.DrawCumulative(viewport);
-        viewport.SetSurface(&literal);
-        LiteralCumulative(list, viewport);
-        ExpectSameCalls(fast, literal, "cumulative");
-        EXPECT_GT(fast.Count("LineTo"), 1000u);
-
-        for (int n : {1, 2, 30, list.m_nCount, list.m_nCount + 1})
-        {
-            CRecordingSurface fastBand;
-            CRecordingSurface literalBand;
-            viewport.SetSurface(&fastBand);
-            list.FillLoadBand(n, viewport, RGB(0, 200, 0));
-            viewport.SetSurface(&literalBand);
-            LiteralBand(list, n, viewport);
-            ExpectSameCalls(fastBand.DrawingCalls(), literalBand.DrawingCalls(), "band");
-        }
+        ExpectSameCalls(
+            viewport, [&] { list.FillLoadBand(n, viewport, 0); }, [&] { LiteralBand(list, viewport, n); },
+            "band");
     }
 }
 
@@ -222,133 +168,65 @@ TEST(GraphModes, SingleLoadModeDrawsTheSelectedTrapezoid)
     CLoadList list;
     TwoUniformLoads(list);
     list.Append("C", 2, 4, 10, 12);
-    CViewport viewport;
-    viewport.m_rcDevice = SRect{0, 0, 2300, 1200};
-    viewport.m_window.Set(-1, -1, 22, 11);
-
-    SPassResult second;
-    RunPass(list, viewport, second, CGraphPass::modeSingleLoad, 2, false);
-    ASSERT_FALSE(second.surface.Polylines().empty());
-    EXPECT_EQ(second.surface.Polylines()[0], FittedOutline({{10, 0}, {10, 5}, {20, 5}, {20, 0}, {10, 0}}));
-
-    // Load C has its centroid at L/3: a triangle with its peak at X1.
-    const std::vector<SPoint> third = FittedOutline({{4, 0}, {4, 4}, {10, 0}, {10, 0}, {4, 0}});
-    // No selection, or one out of range: the load at the cursor, which the rebuild leaves on the last.
+    CViewport viewport = FittedViewport();
+    const auto outline = [&](int n) {
+        const auto lines = Draw(list, viewport, CGraphPass::modeSingleLoad, n, false).surface.Polylines();
+        return lines.empty() ? std::vector<SPoint>() : lines[0];
+    };
+    EXPECT_EQ(outline(2), Fitted({{10, 0}, {10, 5}, {20, 5}, {20, 0}, {10, 0}}));
+    // C has its centroid at L/3: a triangle with its peak at X1. No selection, or one out of range,
+    // draws the load at the cursor, which the rebuild leaves on the last.
     for (int n : {0, 3, 4, -1})
-    {
-        SPassResult result;
-        RunPass(list, viewport, result, CGraphPass::modeSingleLoad, n, false);
-        ASSERT_FALSE(result.surface.Polylines().empty());
-        EXPECT_EQ(result.surface.Polylines()[0], third) << n;
-    }
+        EXPECT_EQ(outline(n), Fitted({{4, 0}, {4, 4}, {10, 0}, {10, 0}, {4, 0}})) << n;
 }
 
 TEST(GraphModes, LoadInTheWholeFillsOnlyTheSelectedStrip)
 {
     CLoadList list;
     TwoOverlappingLoads(list);
-    CViewport viewport;
-    viewport.m_rcDevice = SRect{0, 0, 1000, 1000};
-    viewport.m_window.Set(0, 0, 20, 20);
-    const auto device = [](double x, double y) {
-        return SPoint{static_cast<int>(x * 50), static_cast<int>(1000 - y * 50)};
-    };
+    CViewport viewport = FittedViewport();
+    const SPass result = Draw(list, viewport, CGraphPass::modeLoadInWhole, 2, false);
+    // Over 0..5 B is absent and the strip has no height; over 5..10 it lies on A, over 10..15 on the
+    // axis; at the largest abscissa it has no width.
+    EXPECT_EQ(result.surface.Polygons(),
+              (std::vector<std::vector<SPoint>>{Fitted({{0, 10}, {0, 10}, {5, 10}, {5, 10}, {0, 10}}),
+                                                Fitted({{5, 10}, {5, 20}, {10, 20}, {10, 10}, {5, 10}}),
+                                                Fitted({{10, 0}, {10, 10}, {15, 10}, {15, 0}, {10, 0}}),
+                                                Fitted({{15, 0}, {15, 0}, {15, 10}, {15, 0}, {15, 0}})}));
+    for (const auto& [pen, brush] : result.surface.m_polygonObjects)
+        EXPECT_TRUE(pen.m_nStyle == PS_NULL && brush.m_crColour == RGB(0, 200, 0));
+    EXPECT_TRUE(result.surface.m_pen == CPen() && result.surface.m_brush == CBrush());
+    // The strip comes after both outlines and before the axes.
+    const auto& calls = result.surface.m_calls;
+    const auto itFirst =
+        std::find_if(calls.begin(), calls.end(), [](const SCall& c) { return c.strName == "Polygon"; });
+    EXPECT_EQ(std::count_if(calls.begin(), itFirst, [](const SCall& c) { return c.strName == "MoveTo"; }), 2);
 
-    SPassResult result;
-    RunPass(list, viewport, result, CGraphPass::modeLoadInWhole, 2, false);
-    const auto polygons = result.surface.Polygons();
-    ASSERT_EQ(polygons.size(), 4u);
-    // Over 0..5 B is absent: the strip has no height. Over 5..10 it lies on A, over 10..15 on the axis.
-    EXPECT_EQ(polygons[0], (std::vector<SPoint>{device(0, 10), device(0, 10), device(5, 10), device(5, 10),
-                                                device(0, 10)}));
-    EXPECT_EQ(polygons[1], (std::vector<SPoint>{device(5, 10), device(5, 20), device(10, 20), device(10, 10),
-                                                device(5, 10)}));
-    EXPECT_EQ(polygons[2], (std::vector<SPoint>{device(10, 0), device(10, 10), device(15, 10), device(15, 0),
-                                                device(10, 0)}));
-    // At the largest abscissa the polygon has no width.
-    EXPECT_EQ(polygons[3], (std::vector<SPoint>{device(15, 0), device(15, 0), device(15, 10), device(15, 0),
-                                                device(15, 0)}));
-    for (size_t i = 0; i < polygons.size(); ++i)
-    {
-        EXPECT_EQ(result.surface.m_polygonBrushes[i].m_crColour, RGB(0, 200, 0));
-        EXPECT_EQ(result.surface.m_polygonPens[i].m_nStyle, PS_NULL);
-    }
-    // The strip comes after both outlines and before the axes; pen and brush are put back.
-    const auto calls = result.surface.DrawingCalls();
-    const auto first =
-        std::find_if(calls.begin(), calls.end(), [](const SCall& call) { return call.strName == "Polygon"; });
-    EXPECT_EQ(std::count_if(calls.begin(), first, [](const SCall& call) { return call.strName == "MoveTo"; }),
-              2);
-    EXPECT_EQ(result.surface.m_pen, CPen());
-    EXPECT_EQ(result.surface.m_brush, CBrush());
-
-    // With no selection nothing is filled.
-    SPassResult none;
-    RunPass(list, viewport, none, CGraphPass::modeLoadInWhole, 0, false);
-    EXPECT_EQ(none.surface.Count("Polygon"), 0u);
+    const SPass none = Draw(list, viewport, CGraphPass::modeLoadInWhole, 0, false);
+    EXPECT_TRUE(none.surface.Polygons().empty());
     EXPECT_EQ(none.surface.Polylines().size(), 4u);
 }
 
 TEST(GraphModes, NothingIsDrawnWithoutLoadsModeOrRoom)
 {
-    CViewport viewport;
-    viewport.m_rcDevice = SRect{0, 0, 800, 600};
+    const auto nothing = [](const SPass& pass) { return !pass.bDrawn && pass.surface.m_calls.empty(); };
+    CViewport viewport = FittedViewport(800, 600);
     CLoadList empty;
     for (int nMode = 0; nMode < 4; ++nMode)
-    {
-        SPassResult result;
-        RunPass(empty, viewport, result, nMode, 1);
-        EXPECT_FALSE(result.bDrawn);
-        EXPECT_TRUE(result.surface.m_calls.empty());
-    }
-
+        EXPECT_TRUE(nothing(Draw(empty, viewport, nMode, 1))) << nMode;
+    // A mode out of range is set back to the resultant, which the next pass draws.
     CLoadList list;
     TwoUniformLoads(list);
     for (int nBadMode : {4, -1, 32800})
     {
-        CGraphPass pass(list, viewport);
-        CRecordingSurface surface;
-        int nMode = nBadMode;
-        EXPECT_FALSE(pass.Draw(surface, nMode, 0, true));
-        EXPECT_EQ(nMode, CGraphPass::modeResultant);
-        EXPECT_TRUE(surface.m_calls.empty());
+        const SPass result = Draw(list, viewport, nBadMode);
+        EXPECT_TRUE(nothing(result) && result.nMode == CGraphPass::modeResultant) << nBadMode;
     }
-
     // A load of negative weight alone fits a window of no height; a minimised view has no room.
     CLoadList negative;
     negative.Append("N", 5, 0, 10, -100);
-    SPassResult flat;
-    RunPass(negative, viewport, flat, CGraphPass::modeDetailed);
+    EXPECT_TRUE(nothing(Draw(negative, viewport, CGraphPass::modeDetailed)));
     EXPECT_EQ(viewport.m_window.m_dYMin, viewport.m_window.m_dYMax);
-    EXPECT_FALSE(flat.bDrawn);
-    EXPECT_TRUE(flat.surface.DrawingCalls().empty());
-
-    CViewport minimised;
-    minimised.m_rcDevice = SRect{0, 0, 0, 0};
-    SPassResult hidden;
-    RunPass(list, minimised, hidden, CGraphPass::modeLoadInWhole, 1);
-    EXPECT_FALSE(hidden.bDrawn);
-    EXPECT_TRUE(hidden.surface.DrawingCalls().empty());
-}
-
-TEST(GraphModes, WindowIsFittedOnlyWhileTheAutomaticFitIsOn)
-{
-    CLoadList list;
-    TwoUniformLoads(list);
-    CViewport viewport;
-    viewport.m_rcDevice = SRect{0, 0, 2300, 1200};
-    viewport.m_window.Set(-1, -1, 22, 11);
-    // An edit straight into a load, as the loads list makes it, shows at the next pass.
-    list.GoTo(2);
-    list.m_pCurrent->m_dX2 = 21;
-    SPassResult kept;
-    RunPass(list, viewport, kept, CGraphPass::modeResultant, 0, false);
-    EXPECT_EQ(viewport.m_window.m_dXMax, 22);
-    EXPECT_EQ(kept.surface.Polylines()[0][5].x, Fitted(21, 0).x);
-
-    list.Append("C", 5, 30, 40, 10);
-    SPassResult fitted;
-    RunPass(list, viewport, fitted, CGraphPass::modeResultant, 0, true);
-    EXPECT_EQ(viewport.m_window.m_dXMin, -2);
-    EXPECT_EQ(viewport.m_window.m_dXMax, 44);
+    CViewport minimised = FittedViewport(0, 0);
+    EXPECT_TRUE(nothing(Draw(list, minimised, CGraphPass::modeLoadInWhole, 1)));
 }

@@ -1,7 +1,6 @@
 // Load lists shared by the graph tests.
 #pragma once
 
-#include <algorithm>
 #include <cmath>
 #include <random>
 #include <utility>

@@ -1,9 +1,10 @@
-// A drawing surface for the tests that records every call with its arguments and keeps the state
-// a real surface keeps (objects, raster operation, mapping mode), so tests can assert exact figures.
+// A drawing surface for the tests: records each drawing call with its arguments and the mapping mode
+// and raster operation in force, so that tests can assert exact figures.
 #pragma once
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "view/Surface.h"
@@ -13,7 +14,6 @@ struct SCall
     std::string strName;
     std::vector<int> args;
     std::string strText;
-    // The mapping mode and raster operation in force when the call was made.
     int nMapMode = MM_TEXT;
     int nDrawMode = R2_COPYPEN;
 
@@ -24,59 +24,51 @@ struct SCall
     }
 };
 
+// The device has 254 dots per inch, so a pixel is a tenth of a millimetre and a logical unit of the
+// metric mode is the pixel with y negated; fonts are measured on a screen of 96.
 class CRecordingSurface : public CSurface
 {
 public:
-    // A device of nWidth x nHeight pixels at nDpiX x nDpiY; at 254 dots per inch one pixel is
-    // one tenth of a millimetre, which keeps the metric arithmetic of the tests plain.
-    explicit CRecordingSurface(int nDpiX = 254, int nDpiY = 254, int nWidth = 800, int nHeight = 600,
-                               int nScreenDpiY = 96);
-
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
+    void MoveTo(int x, int y) override { Record("MoveTo", {x, y}); }
+    void LineTo(int x, int y) override { Record("LineTo", {x, y}); }
     void Polygon(const SPoint* pPoints, int nCount) override;
-    void Ellipse(int nLeft, int nTop, int nRight, int nBottom) override;
-    void TextOut(int x, int y, const std::string& strText) override;
-    CPen SelectObject(const CPen& pen) override;
-    CBrush SelectObject(const CBrush& brush) override;
-    CFont SelectObject(const CFont& font) override;
-    int SetROP2(int nDrawMode) override;
-    int SetMapMode(int nMapMode) override;
+    void Ellipse(int nLeft, int nTop, int nRight, int nBottom) override
+    {
+        Record("Ellipse", {nLeft, nTop, nRight, nBottom});
+    }
+    void TextOut(int x, int y, const std::string& strText) override { Record("TextOut", {x, y}, strText); }
+    CPen SelectObject(const CPen& pen) override { return std::exchange(m_pen, pen); }
+    CBrush SelectObject(const CBrush& brush) override { return std::exchange(m_brush, brush); }
+    CFont SelectObject(const CFont& font) override
+    {
+        Record("SelectFont", {font.m_nHeight}, font.m_strFace);
+        return std::exchange(m_font, font);
+    }
+    int SetROP2(int nDrawMode) override { return std::exchange(m_nDrawMode, nDrawMode); }
+    int SetMapMode(int nMapMode) override { return std::exchange(m_nMapMode, nMapMode); }
     void DPtoLP(SPoint* pPoints, int nCount) override;
-    int GetDeviceCaps(int nIndex) override;
-    int GetScreenDpiY() override { return m_nScreenDpiY; }
+    int GetDeviceCaps(int nIndex) override { return nIndex == HORZRES ? 800 : nIndex == VERTRES ? 600 : 0; }
+    int GetScreenDpiY() override { return 96; }
 
-    // The figures drawn in one mapping mode: each MoveTo starts a polyline, each LineTo extends it.
+    // The lines drawn in one mapping mode: each MoveTo starts a polyline, each LineTo extends it.
     std::vector<std::vector<SPoint>> Polylines(int nMapMode = MM_TEXT) const;
     std::vector<std::vector<SPoint>> Polygons() const;
-    std::vector<std::string> Texts() const;
-    size_t Count(const std::string& strName) const;
-    // The calls that draw something, leaving out those that only change state.
-    std::vector<SCall> DrawingCalls() const;
 
     std::vector<SCall> m_calls;
+    // The pen and brush in force at each Polygon call.
+    std::vector<std::pair<CPen, CBrush>> m_polygonObjects;
     CPen m_pen;
     CBrush m_brush;
     CFont m_font;
     int m_nDrawMode = R2_COPYPEN;
     int m_nMapMode = MM_TEXT;
-    // The pen and brush in force at each Polygon call.
-    std::vector<CPen> m_polygonPens;
-    std::vector<CBrush> m_polygonBrushes;
 
 private:
-    void Record(const std::string& strName, std::vector<int> args,
-                const std::string& strText = std::string());
-
-    int m_nDpiX;
-    int m_nDpiY;
-    int m_nWidth;
-    int m_nHeight;
-    int m_nScreenDpiY;
+    void Record(const char* pszName, std::vector<int> args, const std::string& strText = std::string())
+    {
+        m_calls.push_back(SCall{pszName, std::move(args), strText, m_nMapMode, m_nDrawMode});
+    }
 };
 
 void PrintTo(const SPoint& pt, std::ostream* pStream);
 void PrintTo(const SCall& call, std::ostream* pStream);
-// The index of the first call where the two lists differ, or -1 when they are equal: a test reports
-// that call rather than two long lists.
-long FirstDifference(const std::vector<SCall>& a, const std::vector<SCall>& b);
