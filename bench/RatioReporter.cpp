@@ -19,7 +19,7 @@ void CRatioReporter::ReportRuns(const std::vector<Run>& runs)
         const std::string strName = run.run_name.function_name;
         if (bMedian || !m_medians.count(strName))
             m_medians[strName] =
-                run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
     }
     ConsoleReporter::ReportRuns(runs);
 }
