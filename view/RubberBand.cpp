@@ -8,12 +8,18 @@ CRubberBand::CRubberBand() = default;
 
 CRubberBand::~CRubberBand() = default;
 
+void CRubberBand::DevicePoints(int& ax, int& ay, int& cx, int& cy) const
+{
+    ax = TruncateToDevice(m_ptAnchor.GetX());
+    ay = TruncateToDevice(m_ptAnchor.GetY());
+    cx = TruncateToDevice(m_ptCurrent.GetX());
+    cy = TruncateToDevice(m_ptCurrent.GetY());
+}
+
 void CRubberBand::DrawOn(CSurface& surface) const
 {
-    const int ax = TruncateToDevice(m_ptAnchor.GetX());
-    const int ay = TruncateToDevice(m_ptAnchor.GetY());
-    const int cx = TruncateToDevice(m_ptCurrent.GetX());
-    const int cy = TruncateToDevice(m_ptCurrent.GetY());
+    int ax, ay, cx, cy;
+    DevicePoints(ax, ay, cx, cy);
     surface.SetROP2(R2_NOT);
     surface.MoveTo(ax, ay);
     surface.LineTo(cx, ay);

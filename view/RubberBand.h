@@ -28,4 +28,8 @@ public:
     bool m_bActive = false;
     CVector3 m_ptAnchor;
     CVector3 m_ptCurrent;
+
+protected:
+    // The anchor and the current point as device pixels, truncated toward zero.
+    void DevicePoints(int& ax, int& ay, int& cx, int& cy) const;
 };

@@ -16,10 +16,8 @@ CRubberLine::~CRubberLine() = default;
 
 void CRubberLine::DrawOn(CSurface& surface) const
 {
-    const int ax = TruncateToDevice(m_ptAnchor.GetX());
-    const int ay = TruncateToDevice(m_ptAnchor.GetY());
-    const int cx = TruncateToDevice(m_ptCurrent.GetX());
-    const int cy = TruncateToDevice(m_ptCurrent.GetY());
+    int ax, ay, cx, cy;
+    DevicePoints(ax, ay, cx, cy);
     surface.SetROP2(R2_NOT);
     surface.MoveTo(ax, ay);
     surface.LineTo(cx, cy);
