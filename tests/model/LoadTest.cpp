@@ -7,102 +7,66 @@
 
 namespace
 {
-void Fill(CLoad& load, double dWeight, double dX1, double dX2, double dXgRel)
+struct SNormalCase
 {
-    load.m_dWeight = dWeight;
-    load.m_dX1 = dX1;
-    load.m_dX2 = dX2;
-    load.m_dXgRel = dXgRel;
-}
+    double dWeight, dX1, dX2, dXgRel;              // as entered
+    double dNormX1, dNormX2, dNormXgRel, dY1, dY2; // after Normalize
+};
 } // namespace
 
-TEST(Load, NewLoadNormalisesToAnEmptyMetre)
+TEST(Load, NormalizeGivesTheTrapezoidOfTheSameAreaAndCentroid)
 {
-    CLoad load;
-    EXPECT_EQ(load.m_dY1, 0);
-    load.Normalize();
-    EXPECT_EQ(load.m_dX1, 0);
-    EXPECT_EQ(load.m_dX2, 1.0);
-    EXPECT_EQ(load.m_dXgRel, 0.5);
-    EXPECT_EQ(load.m_dY1, 0);
-    EXPECT_EQ(load.m_dY2, 0);
-    EXPECT_EQ(load.m_pNext, nullptr);
-    EXPECT_EQ(load.m_pPrev, nullptr);
+    const double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const SNormalCase cases[] = {
+        {0, 0, 1, 0.5, 0, 1, 0.5, 0, 0}, // a new load
+        {12, 10, 4, 3, 4, 10, 3, 2, 2},  // reversed ends are swapped
+        {12, 0, 6, 2, 0, 6, 2, 4, 0},    // centroid at a third: a triangle
+        {12, 0, 6, 1, 0, 6, 1, 6, -2},   // in the outer third: one end negative
+        {-12, 0, 6, 2, 0, 6, 2, -4, 0},  // a deduction
+        {12, 0, 6, 0, 0, 6, 3, 2, 2},    // impossible centroids fall back to the middle
+        {12, 0, 6, -1, 0, 6, 3, 2, 2},   {12, 0, 6, 6, 0, 6, 3, 2, 2}, {12, 0, 6, kNaN, 0, 6, 3, 2, 2},
+    };
+    for (const SNormalCase& c : cases)
+    {
+        CLoad load;
+        load.m_dWeight = c.dWeight;
+        load.m_dX1 = c.dX1;
+        load.m_dX2 = c.dX2;
+        load.m_dXgRel = c.dXgRel;
+        load.Normalize();
+        EXPECT_EQ(load.m_dX1, c.dNormX1) << c.dWeight << " " << c.dXgRel;
+        EXPECT_EQ(load.m_dX2, c.dNormX2) << c.dWeight << " " << c.dXgRel;
+        EXPECT_EQ(load.m_dXgRel, c.dNormXgRel) << c.dWeight << " " << c.dXgRel;
+        EXPECT_EQ(load.m_dY1, c.dY1) << c.dWeight << " " << c.dXgRel;
+        EXPECT_EQ(load.m_dY2, c.dY2) << c.dWeight << " " << c.dXgRel;
+    }
 }
 
-TEST(Load, ZeroLengthBecomesOneMillimetre)
+TEST(Load, ZeroLengthBecomesTheSmallestLoadThere)
 {
     CLoad load;
-    Fill(load, 1, 5, 5, 0.5);
+    load.m_dWeight = 1;
+    load.m_dX1 = load.m_dX2 = 5;
     load.Normalize();
     EXPECT_EQ(load.m_dX1, 5);
     EXPECT_EQ(load.m_dX2, 5.001);
     EXPECT_EQ(load.m_dXgRel, (5.001 - 5) / 2);
-    EXPECT_EQ(load.m_dY1, load.m_dY2);
     EXPECT_NEAR(load.m_dY1, 1000, 1e-6);
-}
 
-TEST(Load, ZeroLengthFarFromTheOriginStillHasALength)
-{
-    CLoad load;
-    Fill(load, 1, 1e13, 1e13, 0.5);
+    // So far out that a millimetre is lost in rounding, the length is one step of the double.
+    load.m_dX1 = load.m_dX2 = 1e13;
     load.Normalize();
-    EXPECT_EQ(load.m_dX1, 1e13);
     EXPECT_EQ(load.m_dX2, std::nextafter(1e13, 2e13));
     EXPECT_TRUE(std::isfinite(load.m_dY1));
-    EXPECT_EQ(load.m_dY1, load.m_dY2);
-}
-
-TEST(Load, ReversedEndsAreSwapped)
-{
-    CLoad load;
-    Fill(load, 12, 10, 4, 3);
-    load.Normalize();
-    EXPECT_EQ(load.m_dX1, 4);
-    EXPECT_EQ(load.m_dX2, 10);
-    EXPECT_EQ(load.m_dY1, 2);
-    EXPECT_EQ(load.m_dY2, 2);
-}
-
-TEST(Load, ImpossibleCentroidFallsBackToTheMiddle)
-{
-    const double kNan = std::numeric_limits<double>::quiet_NaN();
-    for (double dXgRel : {0.0, -1.0, 6.0, 7.5, kNan})
-    {
-        CLoad load;
-        Fill(load, 12, 0, 6, dXgRel);
-        load.Normalize();
-        EXPECT_EQ(load.m_dXgRel, 3) << dXgRel;
-        EXPECT_EQ(load.m_dY1, 2) << dXgRel;
-        EXPECT_EQ(load.m_dY2, 2) << dXgRel;
-    }
-}
-
-TEST(Load, TrapezoidKeepsAreaAndCentroid)
-{
-    CLoad triangle;
-    Fill(triangle, 12, 0, 6, 2);
-    triangle.Normalize();
-    EXPECT_EQ(triangle.m_dY1, 4);
-    EXPECT_EQ(triangle.m_dY2, 0);
-
-    CLoad outer;
-    Fill(outer, 12, 0, 6, 1);
-    outer.Normalize();
-    EXPECT_EQ(outer.m_dY1, 6);
-    EXPECT_EQ(outer.m_dY2, -2);
-
-    CLoad deduction;
-    Fill(deduction, -12, 0, 6, 2);
-    deduction.Normalize();
-    EXPECT_EQ(deduction.m_dY1, -4);
-    EXPECT_EQ(deduction.m_dY2, 0);
 }
 
 TEST(Load, ValueAtIncludesBothEndsOnly)
 {
     CLoad load;
-    Fill(load, 12, 2, 8, 2);
+    load.m_dWeight = 12;
+    load.m_dX1 = 2;
+    load.m_dX2 = 8;
+    load.m_dXgRel = 2;
     load.Normalize();
     EXPECT_EQ(load.ValueAt(2), load.m_dY1);
     EXPECT_EQ(load.ValueAt(8), load.m_dY2);
@@ -121,19 +85,19 @@ TEST(Load, CopyFromLeavesTheLinksOfBothLists)
     second.m_pCurrent->m_dZg = 7;
     second.m_pCurrent->Normalize();
     first.GoTo(1);
-    CLoad* pTarget = first.m_pCurrent;
-    CLoad* pNext = pTarget->m_pNext;
-    pTarget->CopyFrom(*second.m_pCurrent);
-    EXPECT_EQ(pTarget->m_pNext, pNext);
-    EXPECT_EQ(pTarget->m_pPrev, nullptr);
-    EXPECT_EQ(pTarget->m_strName, "C");
-    EXPECT_EQ(pTarget->m_dX1, 10);
-    EXPECT_EQ(pTarget->m_dX2, 16);
-    EXPECT_EQ(pTarget->m_dXgRel, 2);
-    EXPECT_EQ(pTarget->m_dY1, 4);
-    EXPECT_EQ(pTarget->m_dYg, 0.5);
-    EXPECT_EQ(pTarget->m_dZg, 7);
-    EXPECT_EQ(pTarget->m_dWeight, 12);
+    CLoad* pNext = first.m_pCurrent->m_pNext;
+    first.m_pCurrent->CopyFrom(*second.m_pCurrent);
+    const CLoad& copy = *first.m_pCurrent;
+    EXPECT_EQ(copy.m_pNext, pNext);
+    EXPECT_EQ(copy.m_pPrev, nullptr);
     EXPECT_EQ(second.m_pCurrent->m_pNext, nullptr);
-    EXPECT_EQ(first.m_nCount, 2);
+    EXPECT_EQ(copy.m_strName, "C");
+    EXPECT_EQ(copy.m_dX1, 10);
+    EXPECT_EQ(copy.m_dX2, 16);
+    EXPECT_EQ(copy.m_dXgRel, 2);
+    EXPECT_EQ(copy.m_dWeight, 12);
+    EXPECT_EQ(copy.m_dY1, 4);
+    EXPECT_EQ(copy.m_dY2, 0);
+    EXPECT_EQ(copy.m_dYg, 0.5);
+    EXPECT_EQ(copy.m_dZg, 7);
 }
