@@ -1,5 +1,4 @@
-// The plain exports: the abscissae walked with the set's cursor, p(x) from ValueAt and every
-// S_k from PartialSumAt, step by step.
+// The plain exports: the set's cursor, p(x) from ValueAt and every S_k from PartialSumAt, step by step.
 #include "LiteralExports.h"
 
 #include <cmath>
@@ -36,14 +35,10 @@ void DrawBand(CLoadList& list, CDxfFile& file, int k)
         file.WriteLine(CVector3(s, S(k, s + e)), CVector3(s, S(k - 1, s + e)), k);
     else
         file.WriteLine(CVector3(s, S(k - 1, s + e)), CVector3(s, S(k, s + e)), k);
-    double x = s;
-    while (S(k, x + e) != S(k - 1, x + e))
+    for (double x = s; S(k, x + e) != S(k - 1, x + e) && set.Next();)
     {
-        const CVector3 a(x, S(k, x + e));
-        if (!set.Next())
-            break;
         const double xn = set.m_pCurrent->m_dX;
-        file.WriteLine(a, CVector3(xn, S(k, xn - e)), k);
+        file.WriteLine(CVector3(x, S(k, x + e)), CVector3(xn, S(k, xn - e)), k);
         if (S(k - 1, xn + e) > S(k, xn - e))
             file.WriteLine(CVector3(xn, S(k, xn + e)), CVector3(xn, S(k - 1, xn + e)), k);
         else if (S(k - 1, xn - e) > S(k, xn + e))
@@ -58,25 +53,18 @@ void LabelBand(CLoadList& list, CDxfFile& file, int k, CVector3& anchor)
 {
     CAbscissaSet& set = list.m_abscissae;
     auto S = [&](int n, double x) { return list.PartialSumAt(n, x); };
-    const double s = FindStart(list, k);
-    const std::string strLabel = CNumberFormat::Format("%i", k);
-    double a = s;
-    double c = s;
+    double a = FindStart(list, k);
     list.GoTo(k);
     const double dEnd = list.m_pCurrent->m_dX2;
-    while (c < dEnd)
+    for (double c = a; c < dEnd && set.Next();)
     {
-        if (!set.Next())
-            break;
         c = set.m_pCurrent->m_dX;
         if (c == dEnd || S(k - 1, c + e) >= S(k, c - e) || S(k - 1, c - e) >= S(k, c + e))
         {
-            const double u = (c + a) * 0.5;
-            const double lo = S(k - 1, u + e);
-            const double hi = S(k, u + e);
+            const double u = (c + a) * 0.5, lo = S(k - 1, u + e), hi = S(k, u + e);
             anchor.Set(u, lo + (hi - lo) * 0.3);
-            file.WriteText(strLabel, anchor, Smaller(std::fabs((hi - lo) * 0.3), std::fabs((c - a) * 0.3)),
-                           k);
+            file.WriteText(CNumberFormat::Format("%i", k), anchor,
+                           Smaller(std::fabs((hi - lo) * 0.3), std::fabs((c - a) * 0.3)), k);
             a = c;
         }
     }
@@ -90,16 +78,13 @@ void CLiteralExports::ResultantTable(CLoadList& list, CFile& file, char chSepara
     file.Write(list.m_strFileName + "\r\nDati risultante tabulati con punti di discontinuit\xE0\r\nX[m]" +
                strSeparator + "P[t/m]\r\n");
     CAbscissaSet& set = list.m_abscissae;
-    if (set.m_nCount == 0)
-        return;
     set.First();
-    for (int i = 1; i <= set.m_nCount; ++i)
+    for (int i = 1; i <= set.m_nCount; ++i, set.Next())
     {
         const double x = set.m_pCurrent->m_dX;
         const std::string strX = CNumberFormat::Format("%.8G", x);
         file.Write(strX + strSeparator + CNumberFormat::Format("%.8G", list.ValueAt(x - e)) + "\r\n" + strX +
                    strSeparator + CNumberFormat::Format("%.8G", list.ValueAt(x + e)) + "\r\n");
-        set.Next();
     }
 }
 
@@ -111,13 +96,10 @@ void CLiteralExports::ResultantDxf(CLoadList& list, CDxfFile& file)
     if (set.m_nCount > 0)
     {
         set.First();
-        CVector3 a(set.m_pCurrent->m_dX, list.ValueAt(set.m_pCurrent->m_dX - e));
-        CVector3 b;
+        CVector3 a(set.m_pCurrent->m_dX, list.ValueAt(set.m_pCurrent->m_dX - e)), b;
         for (int i = 1; i < set.m_nCount; ++i)
         {
-            const double x = set.m_pCurrent->m_dX;
-            a.Set(x, list.ValueAt(x - e));
-            b.Set(x, list.ValueAt(x + e));
+            b.Set(set.m_pCurrent->m_dX, list.ValueAt(set.m_pCurrent->m_dX + e));
             file.WriteLine(a, b);
             set.Next();
             a.Set(set.m_pCurrent->m_dX, list.ValueAt(set.m_pCurrent->m_dX - e));
@@ -133,10 +115,8 @@ void CLiteralExports::DetailedDxf(CLoadList& list, CDxfFile& file)
 {
     list.RebuildAbscissae();
     CAbscissaSet& set = list.m_abscissae;
-    const double dMax = set.Max();
-    const double dMin = set.Min();
-    const double h = (dMax - dMin) / 40;
-    CVector3 anchor(dMax + h, 0);
+    const double h = (set.Max() - set.Min()) / 40;
+    CVector3 anchor(set.Max() + h, 0);
     file.WriteHeader();
     for (int k = 1; k <= list.m_nCount; ++k)
     {
@@ -146,10 +126,7 @@ void CLiteralExports::DetailedDxf(CLoadList& list, CDxfFile& file)
         file.WriteText(CNumberFormat::Format("%i", k) + " - " + list.m_pCurrent->m_strName, anchor, h, k);
         anchor.Set(anchor.GetX(), anchor.GetY() + 1.5 * h);
     }
-    for (int k = 1; k <= list.m_nCount; ++k)
-    {
-        if (set.m_nCount > 0)
-            LabelBand(list, file, k, anchor);
-    }
+    for (int k = 1; set.m_nCount > 0 && k <= list.m_nCount; ++k)
+        LabelBand(list, file, k, anchor);
     file.WriteFooter();
 }

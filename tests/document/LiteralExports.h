@@ -1,5 +1,4 @@
-// The resultant table and both drawings computed the plain way, summing the loads again for
-// every value, as the reference the fast exports must match byte for byte.
+// The resultant table and both drawings summed the plain way: the bytes the fast exports must give.
 #pragma once
 
 class CDxfFile;
