@@ -1,8 +1,17 @@
-// The graph as a picture: the green strip of the highlighted load and the ticks, as pixels.
+// The graph as a picture: the green strip and the ticks as pixels, and scafometro-cli plot run as a
+// user runs it, with its exit statuses, messages and pictures written whole or not at all.
+#include <QDir>
 #include <QImage>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include "../view/GraphTestLists.h"
+#include "document/File.h"
 #include "platform/GraphPicture.h"
 #include "view/Viewport.h"
 
@@ -10,6 +19,20 @@ namespace
 {
 constexpr QRgb kGreen = 0xff00c800;
 constexpr QRgb kWhite = 0xffffffff;
+
+int Count(const QImage& image, QRgb rgb)
+{
+    int nCount = 0;
+    for (int i = 0; i < image.width() * image.height(); ++i)
+        nCount += image.pixel(i % image.width(), i / image.width()) == rgb;
+    return nCount;
+}
+
+QByteArray Contents(const std::string& strPath)
+{
+    QFile file(strPath.c_str());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The pixel of a world point in a picture of the list fitted to the whole image.
 QPoint PixelOf(CLoadList& list, const QImage& image, double x, double y)
@@ -20,26 +43,6 @@ QPoint PixelOf(CLoadList& list, const QImage& image, double x, double y)
     SPoint pt;
     EXPECT_TRUE(viewport.WorldToDevice(CVector3(x, y), pt));
     return QPoint(pt.x, pt.y);
-}
-
-int CountGreen(const QImage& image)
-{
-    int nCount = 0;
-    for (int y = 0; y < image.height(); ++y)
-    {
-        for (int x = 0; x < image.width(); ++x)
-            nCount += image.pixel(x, y) == kGreen;
-    }
-    return nCount;
-}
-
-// The length of the dark run that starts one step from pt.
-int DarkRun(const QImage& image, QPoint pt, QPoint ptStep)
-{
-    int nRun = 0;
-    for (pt += ptStep; image.valid(pt) && qGray(image.pixel(pt)) < 64; pt += ptStep)
-        ++nRun;
-    return nRun;
 }
 } // namespace
 
@@ -53,27 +56,20 @@ TEST(GraphPicture, HighlightedLoadIsAGreenStripOverTheOnesBefore)
     QImage image(900, 600, QImage::Format_RGB32);
     picture.Render(image);
     const auto colour = [&](double x, double y) { return image.pixel(PixelOf(list, image, x, y)); };
-    // B's strip: over 5..10 between A (10 t/m) and A + B (20 t/m), over 10..15 down to the axis.
-    EXPECT_EQ(colour(7.5, 15), kGreen);
-    EXPECT_EQ(colour(12.5, 5), kGreen);
-    EXPECT_EQ(colour(14.9, 0.1), kGreen);
-    EXPECT_EQ(colour(7.5, 5), kWhite);
-    EXPECT_EQ(colour(2.5, 5), kWhite);
-    EXPECT_EQ(colour(12.5, 15), kWhite);
-    EXPECT_EQ(colour(16, 5), kWhite);
-    // Its area, 5 m x 10 t/m twice, in pixels at the fitted scale.
+    // B's strip lies over A from 5 to 10 m and on the axis from 10 to 15 m, 10 t/m high.
+    for (const auto& [x, y] : {std::pair{7.5, 15.0}, {12.5, 5.0}, {14.9, 0.1}})
+        EXPECT_EQ(colour(x, y), kGreen) << x << ", " << y;
+    for (const auto& [x, y] : {std::pair{7.5, 5.0}, {2.5, 5.0}, {12.5, 15.0}, {16.0, 5.0}})
+        EXPECT_EQ(colour(x, y), kWhite) << x << ", " << y;
     const QPoint ptCorner = PixelOf(list, image, 10, 10) - PixelOf(list, image, 0, 0);
-    const int nExpected = -ptCorner.x() * ptCorner.y();
-    EXPECT_NEAR(CountGreen(image), nExpected, nExpected / 20);
-
+    EXPECT_NEAR(Count(image, kGreen), -ptCorner.x() * ptCorner.y(), -ptCorner.x() * ptCorner.y() / 20);
     // Another load selected, or none: the strip moves, or goes.
     picture.m_nSelected = 1;
     picture.Render(image);
-    EXPECT_EQ(colour(2.5, 5), kGreen);
-    EXPECT_EQ(colour(12.5, 5), kWhite);
+    EXPECT_TRUE(colour(2.5, 5) == kGreen && colour(12.5, 5) == kWhite);
     picture.m_nSelected = 0;
     picture.Render(image);
-    EXPECT_EQ(CountGreen(image), 0);
+    EXPECT_EQ(Count(image, kGreen), 0);
 }
 
 TEST(GraphPicture, TicksAreOneAndAHalfMillimetresLongAtAnyResolution)
@@ -81,16 +77,99 @@ TEST(GraphPicture, TicksAreOneAndAHalfMillimetresLongAtAnyResolution)
     CLoadList list;
     TwoUniformLoads(list);
     CGraphPicture picture(list);
+    // The dark run from a point on an axis along its tick.
+    const auto run = [&](const QImage& image, QPoint pt, QPoint ptStep) {
+        int nRun = 0;
+        for (pt += ptStep; image.valid(pt) && qGray(image.pixel(pt)) < 64; pt += ptStep)
+            ++nRun;
+        return nRun;
+    };
     for (const int nDpi : {96, 300})
     {
         QImage image(1150 * (nDpi / 96), 600 * (nDpi / 96), QImage::Format_RGB32);
         image.setDotsPerMeterX(qRound(nDpi / 0.0254));
         image.setDotsPerMeterY(qRound(nDpi / 0.0254));
         picture.Render(image);
-        // The tick at 5 t/m right of the load axis, which stands at x = 20 m, and at 10 m below the
-        // length axis.
-        const double dExpected = 1.5 / 25.4 * nDpi;
-        EXPECT_NEAR(DarkRun(image, PixelOf(list, image, 20, 5), QPoint(1, 0)), dExpected, 1.5) << nDpi;
-        EXPECT_NEAR(DarkRun(image, PixelOf(list, image, 10, 0), QPoint(0, 1)), dExpected, 1.5) << nDpi;
+        EXPECT_NEAR(run(image, PixelOf(list, image, 20, 5), QPoint(1, 0)), 1.5 / 25.4 * nDpi, 1.5) << nDpi;
+        EXPECT_NEAR(run(image, PixelOf(list, image, 10, 0), QPoint(0, 1)), 1.5 / 25.4 * nDpi, 1.5) << nDpi;
     }
+}
+
+class PlotCommand : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        CLoadList list;
+        TwoOverlappingLoads(list);
+        CFile file(Path("ship.p3d"), CFile::modeCreateWrite);
+        list.WriteTo(file);
+        file.Close();
+    }
+
+    std::string Path(const char* pszName) const { return m_dir.filePath(pszName).toStdString(); }
+
+    // Runs "scafometro-cli plot ARGUMENTS" in the folder; the exit status, with what it wrote in m_strOut.
+    int Plot(const std::string& strArguments)
+    {
+        const std::string strCommand = "cd '" + m_dir.path().toStdString() + "' && " + SCAFOMETRO_CLI +
+                                       " plot " + strArguments + " 2>&1";
+        FILE* pPipe = popen(strCommand.c_str(), "r");
+        m_strOut.clear();
+        for (int ch; (ch = std::fgetc(pPipe)) != EOF;)
+            m_strOut += static_cast<char>(ch);
+        const int nStatus = pclose(pPipe);
+        return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+    }
+
+    QTemporaryDir m_dir;
+    std::string m_strOut;
+};
+
+TEST_F(PlotCommand, WritesPngSvgAndPdf)
+{
+    // The resultant at the default size: a black outline, no green.
+    ASSERT_EQ(Plot("ship.p3d ship.PNG"), 0) << m_strOut;
+    const QImage png(Path("ship.PNG").c_str(), "png");
+    EXPECT_EQ(png.size(), QSize(1200, 800));
+    EXPECT_TRUE(Count(png, kGreen) == 0 && Count(png, 0xff000000) > 2000);
+    // 640 x 480 pixels at 96 dots per inch are a page of 480 x 360 points.
+    ASSERT_EQ(Plot("ship.p3d ship.svg --size 640x480 --mode highlight --load 2"), 0) << m_strOut;
+    const QByteArray svg = Contents(Path("ship.svg"));
+    EXPECT_TRUE(QSvgRenderer(svg).isValid() && svg.contains(R"(viewBox="0 0 640 480")") &&
+                svg.contains(R"(fill="#00c800")"));
+    ASSERT_EQ(Plot("ship.p3d ship.pdf --size 640x480 --mode detailed"), 0) << m_strOut;
+    const QByteArray pdf = Contents(Path("ship.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
+    EXPECT_TRUE(QRegularExpression(R"(/MediaBox \[0 0 480(\.0*)? 360(\.0*)?\])").match(pdf).hasMatch());
+    // The pictures and the weight file, no temporary files left behind.
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 4);
+}
+
+TEST_F(PlotCommand, BadArgumentsAreUsageErrorsAndFailuresNameTheFile)
+{
+    for (const char* pszOptions :
+         {"--mode sideways", "--mode", "--load 0", "--load x", "--load 3", "--size 12x", "--size 10001x10",
+          "--size 640*480", "--colour red", "extra"})
+    {
+        EXPECT_EQ(Plot(std::string("ship.p3d out.png ") + pszOptions), 2) << pszOptions;
+        EXPECT_NE(m_strOut.find("usage: scafometro-cli plot"), std::string::npos) << pszOptions;
+    }
+    EXPECT_EQ(Plot("ship.p3d out.jpg"), 2);
+    // A folder in the way stays a folder, with nothing left beside it.
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("taken.png"));
+    for (const auto& [pszArguments, pszNamed] : {std::pair{"missing.p3d out.png", "missing.p3d"},
+                                                 {"ship.p3d nowhere/out.png", "nowhere/out.png"},
+                                                 {"ship.p3d taken.png", "taken.png"}})
+    {
+        EXPECT_EQ(Plot(pszArguments), 1) << pszArguments;
+        EXPECT_NE(m_strOut.find(pszNamed), std::string::npos) << m_strOut;
+    }
+    EXPECT_TRUE(QFileInfo(Path("taken.png").c_str()).isDir());
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"ship.p3d"});
+    // An existing file is replaced whole.
+    std::ofstream(Path("old.png")) << "not a picture";
+    EXPECT_EQ(Plot("ship.p3d old.png"), 0) << m_strOut;
+    EXPECT_EQ(QImage(Path("old.png").c_str()).size(), QSize(1200, 800));
 }

@@ -21,21 +21,16 @@ inline void TwoOverlappingLoads(CLoadList& list)
     list.Append("B", 5, 5, 15, 100);
 }
 
-// A ship's worth of loads of every kind: overlapping, sharing ends, negative weights, centroids in
-// the outer thirds, reversed and zero-length extents.
+// Loads of every kind: overlapping, sharing ends, negative, off-centre, reversed and of no length.
 inline void MixedLoads(CLoadList& list, int nCount, unsigned nSeed)
 {
     std::mt19937 random(nSeed);
-    std::uniform_real_distribution<double> position(0, 150);
-    std::uniform_real_distribution<double> length(0.2, 30);
-    std::uniform_real_distribution<double> weight(-20, 200);
-    std::uniform_real_distribution<double> fraction(0.05, 0.95);
+    std::uniform_real_distribution<double> position(0, 150), length(0.2, 30), weight(-20, 200),
+        fraction(0.05, 0.95);
     for (int i = 0; i < nCount; ++i)
     {
-        double x1 = position(random);
+        double x1 = i % 7 == 3 ? std::floor(position(random)) : position(random);
         const double dLength = length(random);
-        if (i % 7 == 3)
-            x1 = std::floor(x1);
         double x2 = i % 11 == 5 ? x1 : x1 + dLength;
         if (i % 13 == 4)
             std::swap(x1, x2);

@@ -1,7 +1,9 @@
-// A drawing surface for the tests: records each drawing call with its arguments and the mapping mode
-// and raster operation in force, so that tests can assert exact figures.
+// A drawing surface for the tests: logs each call as one line of text, with the mapping mode, pen and
+// brush where they are not the defaults, and gathers the polylines drawn.
 #pragma once
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -9,54 +11,57 @@
 
 #include "view/Surface.h"
 
-struct SCall
+inline void PrintTo(const SPoint& pt, std::ostream* pStream)
 {
-    std::string strName;
-    std::vector<int> args;
-    std::string strText;
-    int nMapMode = MM_TEXT;
-    int nDrawMode = R2_COPYPEN;
+    *pStream << "(" << pt.x << ", " << pt.y << ")";
+}
 
-    bool operator==(const SCall& other) const
-    {
-        return strName == other.strName && args == other.args && strText == other.strText &&
-               nMapMode == other.nMapMode && nDrawMode == other.nDrawMode;
-    }
-};
+// A call as the surface logs it: "name x,y x,y ...".
+inline std::string Call(const char* pszName, const std::vector<SPoint>& points)
+{
+    std::string str = pszName;
+    for (const SPoint& pt : points)
+        str += " " + std::to_string(pt.x) + "," + std::to_string(pt.y);
+    return str;
+}
 
-// The device has 254 dots per inch, so a pixel is a tenth of a millimetre and a logical unit of the
-// metric mode is the pixel with y negated; fonts are measured on a screen of 96.
+// At 254 dots per inch a pixel is a tenth of a millimetre: the metric mode only negates y.
 class CRecordingSurface : public CSurface
 {
 public:
-    void MoveTo(int x, int y) override { Record("MoveTo", {x, y}); }
-    void LineTo(int x, int y) override { Record("LineTo", {x, y}); }
-    void Polygon(const SPoint* pPoints, int nCount) override;
-    void Ellipse(int nLeft, int nTop, int nRight, int nBottom) override
-    {
-        Record("Ellipse", {nLeft, nTop, nRight, nBottom});
-    }
-    void TextOut(int x, int y, const std::string& strText) override { Record("TextOut", {x, y}, strText); }
+    void MoveTo(int x, int y) override { Line("MoveTo", x, y); }
+    void LineTo(int x, int y) override { Line("LineTo", x, y); }
+    void Polygon(const SPoint* p, int n) override { Log(Call("Polygon", {p, p + n})); }
+    void Ellipse(int l, int t, int r, int b) override { Log(Call("Ellipse", {{l, t}, {r, b}})); }
+    void TextOut(int x, int y, const std::string& s) override { Log(Call("TextOut", {{x, y}}) + " " + s); }
     CPen SelectObject(const CPen& pen) override { return std::exchange(m_pen, pen); }
     CBrush SelectObject(const CBrush& brush) override { return std::exchange(m_brush, brush); }
     CFont SelectObject(const CFont& font) override
     {
-        Record("SelectFont", {font.m_nHeight}, font.m_strFace);
+        Log("Font " + font.m_strFace + " " + std::to_string(font.m_nHeight));
         return std::exchange(m_font, font);
     }
     int SetROP2(int nDrawMode) override { return std::exchange(m_nDrawMode, nDrawMode); }
     int SetMapMode(int nMapMode) override { return std::exchange(m_nMapMode, nMapMode); }
-    void DPtoLP(SPoint* pPoints, int nCount) override;
-    int GetDeviceCaps(int nIndex) override { return nIndex == HORZRES ? 800 : nIndex == VERTRES ? 600 : 0; }
+    void DPtoLP(SPoint* pPoints, int nCount) override
+    {
+        for (int i = 0; i < nCount && m_nMapMode == MM_LOMETRIC; ++i)
+            pPoints[i].y = -pPoints[i].y;
+    }
+    int GetDeviceCaps(int) override { return 0; }
     int GetScreenDpiY() override { return 96; }
 
-    // The lines drawn in one mapping mode: each MoveTo starts a polyline, each LineTo extends it.
-    std::vector<std::vector<SPoint>> Polylines(int nMapMode = MM_TEXT) const;
-    std::vector<std::vector<SPoint>> Polygons() const;
+    std::vector<std::string> Calls(const std::string& strName) const
+    {
+        std::vector<std::string> calls;
+        std::copy_if(m_calls.begin(), m_calls.end(), std::back_inserter(calls),
+                     [&](const std::string& str) { return str.rfind(strName + " ", 0) == 0; });
+        return calls;
+    }
 
-    std::vector<SCall> m_calls;
-    // The pen and brush in force at each Polygon call.
-    std::vector<std::pair<CPen, CBrush>> m_polygonObjects;
+    std::vector<std::string> m_calls;
+    // In pixels, then in the metric mode: each MoveTo starts a polyline, each LineTo extends it.
+    std::vector<std::vector<SPoint>> m_lines[2];
     CPen m_pen;
     CBrush m_brush;
     CFont m_font;
@@ -64,11 +69,19 @@ public:
     int m_nMapMode = MM_TEXT;
 
 private:
-    void Record(const char* pszName, std::vector<int> args, const std::string& strText = std::string())
+    void Line(const char* pszName, int x, int y)
     {
-        m_calls.push_back(SCall{pszName, std::move(args), strText, m_nMapMode, m_nDrawMode});
+        Log(Call(pszName, {{x, y}}));
+        auto& lines = m_lines[m_nMapMode == MM_LOMETRIC];
+        if (pszName[0] == 'M' || lines.empty())
+            lines.emplace_back();
+        lines.back().push_back({x, y});
+    }
+    void Log(std::string str)
+    {
+        str += m_nMapMode == MM_LOMETRIC ? " metric" : "";
+        if (!(m_pen == CPen() && m_brush == CBrush()))
+            str += " pen" + std::to_string(m_pen.m_nStyle) + " brush" + std::to_string(m_brush.m_crColour);
+        m_calls.push_back(str);
     }
 };
-
-void PrintTo(const SPoint& pt, std::ostream* pStream);
-void PrintTo(const SCall& call, std::ostream* pStream);
