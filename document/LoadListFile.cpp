@@ -32,15 +32,20 @@ void CLoadList::WriteTo(CFile& file)
 
 void CLoadList::ReadFrom(CFile& file)
 {
+    ReadLoads(file, kSmallestRecord, &CLoad::ReadFrom);
+}
+
+void CLoadList::ReadLoads(CFile& file, std::uint64_t nSmallestRecord, void (CLoad::*pReadRecord)(CFile&))
+{
     // Everything goes into a list of its own first: a file refused half way leaves this one as
     // it was.
     CLoadList loaded;
     const std::string strHeader = CBinaryIo::ReadHeader(file);
-    const std::int32_t nCount = CBinaryIo::ReadCount(file, kSmallestRecord);
+    const std::int32_t nCount = CBinaryIo::ReadCount(file, nSmallestRecord);
     for (std::int32_t i = 0; i < nCount; ++i)
     {
         loaded.Append("", 0, 0, 0, 0);
-        loaded.m_pCurrent->ReadFrom(file);
+        (loaded.m_pCurrent->*pReadRecord)(file);
     }
     TakeLoadsFrom(loaded);
     m_strHeader = strHeader;

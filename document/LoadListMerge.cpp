@@ -3,9 +3,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "document/BinaryIo.h"
-#include "document/File.h"
-#include "document/FileException.h"
 #include "model/LoadList.h"
 
 namespace
@@ -16,18 +13,7 @@ constexpr std::uint64_t kSmallestOldRecord = 44;
 
 void CLoadList::ReadOldFrom(CFile& file)
 {
-    // As with ".p3d" files, a file refused half way leaves this list as it was.
-    CLoadList loaded;
-    const std::string strHeader = CBinaryIo::ReadHeader(file);
-    const std::int32_t nCount = CBinaryIo::ReadCount(file, kSmallestOldRecord);
-    for (std::int32_t i = 0; i < nCount; ++i)
-    {
-        loaded.Append("", 0, 0, 0, 0);
-        loaded.m_pCurrent->ReadOldFrom(file);
-    }
-    TakeLoadsFrom(loaded);
-    m_strHeader = strHeader;
-    m_strFileName = file.GetFileName();
+    ReadLoads(file, kSmallestOldRecord, &CLoad::ReadOldFrom);
 }
 
 bool CLoadList::InsertAll(CLoadList& other)

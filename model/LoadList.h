@@ -99,5 +99,8 @@ private:
     bool m_bRebuilt = false;
 
     CLoad* Head() const;
+    // The head and records shared by the weight files, each record read by pReadRecord; the
+    // loads replace this list's only when the whole file has been read (document/LoadListFile.cpp).
+    void ReadLoads(CFile& file, std::uint64_t nSmallestRecord, void (CLoad::*pReadRecord)(CFile&));
     double WeightedSum(double (*pTerm)(const CLoad&, double));
 };
