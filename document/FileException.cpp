@@ -3,12 +3,12 @@
 
 #include <cstring>
 
-CFileException::CFileException(const std::string& strPath, const std::string& strCause)
-    : std::runtime_error(strPath + ": " + strCause), m_strPath(strPath), m_strCause(strCause)
+CFileException::CFileException(const std::string& strPath, const std::string& strCause, int nErrno)
+    : std::runtime_error(strPath + ": " + strCause), m_strPath(strPath), m_strCause(strCause), m_nErrno(nErrno)
 {
 }
 
 CFileException CFileException::FromErrno(const std::string& strPath, int nErrno)
 {
-    return CFileException(strPath, std::strerror(nErrno));
+    return CFileException(strPath, std::strerror(nErrno), nErrno);
 }

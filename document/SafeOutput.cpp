@@ -135,5 +135,5 @@ CFileException CSafeOutput::Retarget(const CFileException& error) const
 {
     if (error.GetPath() != m_strTemporary || m_strTemporary.empty())
         return error;
-    return CFileException(m_strTarget, error.GetCause());
+    return CFileException(m_strTarget, error.GetCause(), error.GetErrno());
 }
