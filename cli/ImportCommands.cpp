@@ -28,7 +28,7 @@ int Save(CLoadList& list, const std::string& strPath)
 // precedes counts as CR LF.
 std::string ReadTableText(const std::string& strPath)
 {
-    CFile file(strPath, CFile::modeRead);
+    CFile file(InputPath(strPath), CFile::modeRead);
     std::string strBytes;
     char buffer[1 << 16];
     size_t nRead;
@@ -60,7 +60,7 @@ int Merge(const CArgs& args, const char* pszCommand, bool bAll)
     try
     {
         OpenWeightFile(args[0], list);
-        CFile file(args[1], CFile::modeRead);
+        CFile file(InputPath(args[1]), CFile::modeRead);
         other.ReadFrom(file);
         file.Close();
     }
@@ -84,7 +84,7 @@ int RunImportOld(const CArgs& args)
     CLoadList list;
     try
     {
-        CFile file(args[0], CFile::modeRead);
+        CFile file(InputPath(args[0]), CFile::modeRead);
         list.ReadOldFrom(file);
         file.Close();
     }

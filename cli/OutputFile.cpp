@@ -8,8 +8,9 @@
 #include "document/FileException.h"
 #include "document/SafeOutput.h"
 
-int WriteOutputFile(const std::string& strPath, CFile& file, const std::function<void()>& write)
+int WriteOutputFile(const std::string& strArg, CFile& file, const std::function<void()>& write)
 {
+    const std::string strPath = OutputPath(strArg);
     try
     {
         CSafeOutput output(strPath);

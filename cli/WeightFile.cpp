@@ -9,10 +9,20 @@
 
 void OpenWeightFile(const std::string& strPath, CLoadList& list)
 {
-    CFile file(strPath, CFile::modeRead);
+    CFile file(InputPath(strPath), CFile::modeRead);
     list.ReadFrom(file);
     file.Close();
     list.RebuildAbscissae();
+}
+
+std::string InputPath(const std::string& strArg)
+{
+    return strArg == "-" ? "/dev/stdin" : strArg;
+}
+
+std::string OutputPath(const std::string& strArg)
+{
+    return strArg == "-" ? "/dev/stdout" : strArg;
 }
 
 int ReportFailure(const std::exception& error)

@@ -1,4 +1,5 @@
 // scafometro-cli: the program's file commands without its window, writing the same bytes.
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -6,6 +7,9 @@
 
 int main(int argc, char** argv)
 {
+    // Beyond a file-size limit (ulimit -f) the write must fail with EFBIG, to be reported and its
+    // temporary file removed, rather than the signal ending the program half way.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2)
     {
         PrintHelp(stderr);

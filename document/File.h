@@ -15,13 +15,22 @@ public:
         // Creates the file, or truncates an existing one, for writing.
         modeCreateWrite = 0x2,
     };
+    // The most a stream that is not a regular file may hold to be read.
+    static constexpr std::uint64_t kLargestStream = std::uint64_t(256) << 20;
 
     CFile() = default;
     CFile(const std::string& strPath, unsigned nFlags);
     // Closes without reporting: a caller that cares about the last bytes calls Close.
     virtual ~CFile();
 
+    // Reading a stream that is not a regular file (a pipe, /dev/stdin) takes it whole into
+    // memory first, so that the readers can check lengths against its size; above
+    // kLargestStream bytes it is refused. Writing to a name for a descriptor this process
+    // already holds (/dev/stdout, /dev/fd/N) writes to that descriptor as it stands, never
+    // reopening, and so never truncating, what lies behind it.
     void Open(const std::string& strPath, unsigned nFlags);
+    // Reads strBytes as the contents of a file named strPath.
+    void OpenBytes(const std::string& strPath, std::string strBytes);
     // Reads up to nCount bytes; fewer only at the end of the file.
     size_t Read(void* pBuffer, size_t nCount);
     void Write(const void* pBuffer, size_t nCount);
@@ -34,7 +43,7 @@ public:
     void Flush();
     void Close();
 
-    bool IsOpen() const { return m_pStream != nullptr; }
+    bool IsOpen() const { return m_pStream != nullptr || m_bInMemory; }
     const std::string& GetFilePath() const { return m_strPath; }
     // The name with its extension, without folders.
     std::string GetFileName() const;
@@ -45,7 +54,9 @@ private:
     CFile& operator=(const CFile&) = delete;
 
     void Fail(int nErrno) const;
+    void FailUnlessOpen() const;
     bool IsRegular() const;
+    void ReadStreamIntoMemory();
 
     std::FILE* m_pStream = nullptr;
     std::string m_strPath;
@@ -54,4 +65,7 @@ private:
     std::uint64_t m_nPosition = 0;
     std::uint64_t m_nReadLength = 0;
     bool m_bReading = false;
+    // A stream read whole, and read from here instead.
+    std::string m_strBytes;
+    bool m_bInMemory = false;
 };
