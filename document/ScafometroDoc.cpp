@@ -1,0 +1,231 @@
+// The program's one document: its file, imports, merges and exports.
+#include "document/ScafometroDoc.h"
+
+#include <cmath>
+
+#include "document/DxfFile.h"
+#include "document/File.h"
+#include "document/FileException.h"
+#include "platform/SafeWrite.h"
+#include "platform/WaitCursor.h"
+
+namespace
+{
+const SFileDialog kOldFileDialog{"File Pesi(*.p)|*.p|Tutti i file|*.*||", "p", "*.p"};
+const SFileDialog kMergeDialog{"File Pesi(*.p3d)|*.p3d|", "p3d", "*.p3d"};
+const SFileDialog kTextDialog{"File di testo(*.txt)|*.txt", "txt", "*.txt"};
+const SFileDialog kCsvDialog{"File tabulato(*.CSV)|*.CSV", "CSV", "*.CSV"};
+const SFileDialog kDxfDialog{"File grafico di scambio(*.DXF)|*.DXF", "DXF", "*.DXF"};
+
+bool IsFinite(const CLoad& load)
+{
+    return std::isfinite(load.m_dWeight) && std::isfinite(load.m_dX1) && std::isfinite(load.m_dX2) &&
+           std::isfinite(load.m_dXgRel) && std::isfinite(load.m_dYg) && std::isfinite(load.m_dZg);
+}
+
+std::string BaseName(const std::string& strPath)
+{
+    const std::string strName = CFile::BareName(strPath);
+    const size_t nDot = strName.find_last_of('.');
+    return nDot == std::string::npos || nDot == 0 ? strName : strName.substr(0, nDot);
+}
+} // namespace
+
+CScafometroDoc::CScafometroDoc(CServices& services) : CDocument(services)
+{
+    m_fileType = SFileDialog{"File Pesi (*.p3d)|*.p3d|Tutti i file (*.*)|*.*||", "p3d", ""};
+    m_strDefaultTitle = "Pondera";
+    OnCommand(ID_EXPORT_LOADS_TXT, [this] { OnExportLoadsTxt(); });
+    OnCommand(ID_EXPORT_RESULTANT_TXT, [this] { OnExportResultantTxt(); });
+    OnCommand(ID_EXPORT_RESULTANT_CSV, [this] { OnExportResultantCsv(); });
+    OnCommand(ID_EXPORT_RESULTANT_DXF, [this] { OnExportResultantDxf(); });
+    OnCommand(ID_EXPORT_DETAILED_DXF, [this] { OnExportDetailedDxf(); });
+    OnCommand(ID_IMPORT_OLD_FORMAT, [this] { OnImportOldFormat(); });
+    OnCommand(ID_INSERT_ALL_LOADS, [this] { OnInsertAllLoads(); });
+    OnCommand(ID_INSERT_EQUIVALENT_LOAD, [this] { OnInsertEquivalentLoad(); });
+}
+
+CScafometroDoc::~CScafometroDoc() = default;
+
+bool CScafometroDoc::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument())
+        return false;
+    m_strImportedName.clear();
+    m_listLoads.m_strHeader.clear();
+    m_listLoads.m_strFileName.clear();
+    m_listLoads.Clear();
+    m_listLoads.m_abscissae.Clear();
+    return true;
+}
+
+bool CScafometroDoc::OnOpenDocument(const std::string& strPath)
+{
+    if (!CDocument::OnOpenDocument(strPath))
+        return false;
+    m_strImportedName.clear();
+    return true;
+}
+
+bool CScafometroDoc::OnSaveDocument(const std::string& strPath)
+{
+    if (!CheckFinite())
+        return false;
+    if (!CDocument::OnSaveDocument(strPath))
+        return false;
+    m_strImportedName.clear();
+    return true;
+}
+
+void CScafometroDoc::Serialize(CFile& file, bool bStoring)
+{
+    if (bStoring)
+        m_listLoads.WriteTo(file);
+    else
+        m_listLoads.ReadFrom(file);
+}
+
+int CScafometroDoc::FindNonFiniteLoad()
+{
+    int nPosition = 1;
+    for (const CLoad* pLoad : m_listLoads.Loads())
+    {
+        if (!IsFinite(*pLoad))
+            return nPosition;
+        ++nPosition;
+    }
+    return 0;
+}
+
+bool CScafometroDoc::CheckFinite()
+{
+    const int nLoad = FindNonFiniteLoad();
+    if (nLoad == 0)
+        return true;
+    const std::string strName = m_listLoads.Loads()[nLoad - 1]->m_strName;
+    GetServices().MessageBox("Il carico n. " + std::to_string(nLoad) + " «" + strName +
+                                 "» contiene un valore non numerico o infinito.\n"
+                                 "Correggerlo nell'elenco dei carichi: il file non è stato scritto.",
+                             CServices::MB_OK);
+    return false;
+}
+
+std::string CScafometroDoc::ProposedSaveName() const
+{
+    if (!m_strImportedName.empty())
+        return m_strImportedName;
+    return CDocument::ProposedSaveName();
+}
+
+bool CScafometroDoc::MustAskName() const
+{
+    return !m_strImportedName.empty() || CDocument::MustAskName();
+}
+
+void CScafometroDoc::OnImportOldFormat()
+{
+    std::string strPath;
+    if (GetServices().GetOpenFileName(kOldFileDialog, strPath))
+    {
+        try
+        {
+            CFile file(strPath, CFile::modeRead);
+            m_listLoads.ReadOldFrom(file);
+            file.Close();
+            // The loads are no longer those of the document's file: a plain save must not
+            // overwrite it, and closing must not drop them silently.
+            m_strImportedName = BaseName(strPath) + ".p3d";
+            SetModifiedFlag(true);
+            GetServices().MessageBox("Per salvare i dati nel nuovo formato usare 'Save As' dal menu 'File'",
+                                     CServices::MB_OK);
+        }
+        catch (const CFileException& error)
+        {
+            ReportFileError(error);
+        }
+    }
+    UpdateAllViews();
+}
+
+void CScafometroDoc::OnInsertAllLoads()
+{
+    InsertFrom(true);
+}
+
+void CScafometroDoc::OnInsertEquivalentLoad()
+{
+    InsertFrom(false);
+}
+
+void CScafometroDoc::InsertFrom(bool bAll)
+{
+    std::string strPath;
+    if (GetServices().GetOpenFileName(kMergeDialog, strPath))
+    {
+        CLoadList other;
+        try
+        {
+            CFile file(strPath, CFile::modeRead);
+            other.ReadFrom(file);
+            file.Close();
+            const bool bDone = bAll ? m_listLoads.InsertAll(other) : m_listLoads.InsertEquivalent(other);
+            // The merged loads are not in any file yet.
+            if (bDone)
+                SetModifiedFlag(true);
+            GetServices().MessageBox(bDone ? "Import eseguito" : "Import non eseguito", CServices::MB_OK);
+        }
+        catch (const CFileException& error)
+        {
+            ReportFileError(error);
+        }
+    }
+    UpdateAllViews();
+}
+
+void CScafometroDoc::Export(const SFileDialog& dialog, CFile& file, const std::function<void()>& write)
+{
+    std::string strPath;
+    if (!GetServices().GetSaveFileName(dialog, strPath))
+        return;
+    if (!CheckFinite())
+        return;
+    try
+    {
+        CWaitCursor wait;
+        WriteSafely(strPath, file, write);
+    }
+    catch (const CFileException& error)
+    {
+        ReportFileError(error);
+    }
+}
+
+void CScafometroDoc::OnExportLoadsTxt()
+{
+    CFile file;
+    Export(kTextDialog, file, [&] { m_listLoads.ExportLoadTable(file); });
+}
+
+void CScafometroDoc::OnExportResultantTxt()
+{
+    CFile file;
+    Export(kTextDialog, file, [&] { m_listLoads.ExportResultantTable(file, '\t'); });
+}
+
+void CScafometroDoc::OnExportResultantCsv()
+{
+    CFile file;
+    Export(kCsvDialog, file, [&] { m_listLoads.ExportResultantTable(file, ','); });
+}
+
+void CScafometroDoc::OnExportResultantDxf()
+{
+    CDxfFile file;
+    Export(kDxfDialog, file, [&] { m_listLoads.ExportResultantDxf(file); });
+}
+
+void CScafometroDoc::OnExportDetailedDxf()
+{
+    CDxfFile file;
+    Export(kDxfDialog, file, [&] { m_listLoads.ExportDetailedDxf(file); });
+}

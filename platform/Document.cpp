@@ -1,0 +1,159 @@
+// The document of a document/view program.
+#include "platform/Document.h"
+
+#include <cerrno>
+#include <new>
+
+#include "document/File.h"
+#include "document/FileException.h"
+#include "platform/FileErrorText.h"
+#include "platform/SafeWrite.h"
+
+CDocument::CDocument(CServices& services) : m_services(services)
+{
+    OnCommand(ID_FILE_SAVE, [this] { OnFileSave(); });
+    OnCommand(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+}
+
+CDocument::~CDocument() = default;
+
+bool CDocument::OnNewDocument()
+{
+    m_strPathName.clear();
+    m_strTitle = m_strDefaultTitle;
+    m_bModified = false;
+    TitleChanged();
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const std::string& strPath)
+{
+    try
+    {
+        CFile file(strPath, CFile::modeRead);
+        Serialize(file, false);
+        file.Close();
+    }
+    catch (const CFileException& error)
+    {
+        ReportFileError(error);
+        return false;
+    }
+    catch (const std::bad_alloc&)
+    {
+        ReportFileError(CFileException(strPath, "", ENOMEM));
+        return false;
+    }
+    SetPathName(strPath);
+    SetModifiedFlag(false);
+    if (m_onFileUsed)
+        m_onFileUsed(strPath);
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const std::string& strPath)
+{
+    try
+    {
+        CFile file;
+        WriteSafely(strPath, file, [&] { Serialize(file, true); });
+    }
+    catch (const CFileException& error)
+    {
+        ReportFileError(error);
+        return false;
+    }
+    SetModifiedFlag(false);
+    if (m_onFileUsed)
+        m_onFileUsed(strPath);
+    return true;
+}
+
+bool CDocument::DoSave(const std::string& strPath)
+{
+    std::string strTarget = strPath;
+    if (strTarget.empty())
+    {
+        SFileDialog dialog = m_fileType;
+        dialog.strInitialName = ProposedSaveName();
+        if (!m_services.GetSaveFileName(dialog, strTarget))
+            return false;
+    }
+    if (!OnSaveDocument(strTarget))
+        return false;
+    SetPathName(strTarget);
+    return true;
+}
+
+bool CDocument::SaveModified()
+{
+    if (!m_bModified)
+        return true;
+    switch (m_services.AskSaveChanges(m_strTitle))
+    {
+    case CServices::saveCancel:
+        return false;
+    case CServices::saveNo:
+        return true;
+    case CServices::saveYes:
+        break;
+    }
+    return DoSave(MustAskName() ? std::string() : m_strPathName);
+}
+
+void CDocument::SetModifiedFlag(bool bModified)
+{
+    if (m_bModified == bModified)
+        return;
+    m_bModified = bModified;
+    TitleChanged();
+}
+
+void CDocument::SetPathName(const std::string& strPath)
+{
+    m_strPathName = strPath;
+    m_strTitle = CFile::BareName(strPath);
+    TitleChanged();
+}
+
+void CDocument::SetTitle(const std::string& strTitle)
+{
+    m_strTitle = strTitle;
+    TitleChanged();
+}
+
+void CDocument::UpdateAllViews()
+{
+    for (const std::function<void()>& update : m_views)
+        update();
+}
+
+void CDocument::OnFileSave()
+{
+    DoSave(MustAskName() ? std::string() : m_strPathName);
+}
+
+void CDocument::OnFileSaveAs()
+{
+    DoSave(std::string());
+}
+
+std::string CDocument::ProposedSaveName() const
+{
+    if (!m_strPathName.empty())
+        return m_strPathName;
+    return m_strTitle + "." + m_fileType.strDefaultExt;
+}
+
+void CDocument::ReportFileError(const std::exception& error)
+{
+    const auto* pFileError = dynamic_cast<const CFileException*>(&error);
+    m_services.MessageBox(pFileError ? FileErrorText(*pFileError) : std::string(error.what()),
+                          CServices::MB_OK);
+}
+
+void CDocument::TitleChanged()
+{
+    if (m_onTitleChanged)
+        m_onTitleChanged();
+}

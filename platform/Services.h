@@ -1,0 +1,62 @@
+// What the windows ask of the user through the platform: file dialogs, message boxes, the printer
+// dialogs. The program answers with real dialogs; a test answers in their place and sees what was asked.
+#pragma once
+
+#include <functional>
+#include <string>
+
+class QPrinter;
+class QWidget;
+
+// A file dialog as the commands describe it: a "|"-separated filter ("File Pesi (*.p3d)|*.p3d||"),
+// a default extension without its dot and an initial name.
+struct SFileDialog
+{
+    std::string strFilter;
+    std::string strDefaultExt;
+    std::string strInitialName;
+};
+
+class CServices
+{
+public:
+    // Message box buttons, and the answers.
+    enum EButtons
+    {
+        MB_OK = 0,
+        MB_OKCANCEL = 1,
+    };
+    enum EAnswer
+    {
+        IDOK = 1,
+        IDCANCEL = 2,
+    };
+    // The answers to "save the changes?".
+    enum ESaveAnswer
+    {
+        saveYes,
+        saveNo,
+        saveCancel,
+    };
+
+    virtual ~CServices() = default;
+
+    // An open dialog for an existing file; false when cancelled. The path is in the system's encoding.
+    virtual bool GetOpenFileName(const SFileDialog& dialog, std::string& strPath) = 0;
+    // A save dialog that does not ask before overwriting; false when cancelled. The default
+    // extension is added to a name typed without one.
+    virtual bool GetSaveFileName(const SFileDialog& dialog, std::string& strPath) = 0;
+    // Texts are UTF-8. Returns IDOK or IDCANCEL.
+    virtual int MessageBox(const std::string& strText, int nButtons) = 0;
+    // Asks whether to save the changes to the named document before it is closed.
+    virtual ESaveAnswer AskSaveChanges(const std::string& strTitle) = 0;
+    // The print dialog on printer; false when cancelled.
+    virtual bool PrintDialog(QPrinter& printer) = 0;
+    // The page set-up dialog on printer.
+    virtual void PageSetupDialog(QPrinter& printer) = 0;
+    // Shows the pages that paint draws on the printer it is given, until the user closes them.
+    virtual void PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
+
+    // The window the dialogs belong to.
+    QWidget* m_pParent = nullptr;
+};

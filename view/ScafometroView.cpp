@@ -1,0 +1,298 @@
+// The one view of the document: the drawing pass into a back buffer, zoom, pan and printing.
+#include "view/ScafometroView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QWheelEvent>
+#include <optional>
+
+#include "document/ScafometroDoc.h"
+#include "platform/QtSurface.h"
+#include "platform/WaitCursor.h"
+#include "view/GraphPass.h"
+
+namespace
+{
+// Zoom Out moves each side out by this share of the extent; a wheel turn zooms by this much per
+// unit of its delta, the product taken in single precision.
+constexpr float kZoomOutFactor = 0.1f;
+constexpr float kWheelFactor = 0.001f;
+} // namespace
+
+CScafometroView::CClientDC::CClientDC(CScafometroView& view) : m_view(view)
+{
+    m_pPainter = std::make_unique<QPainter>(&view.m_buffer);
+    m_pSurface = std::make_unique<CQtSurface>(*m_pPainter, CQtSurface::PrimaryScreenDpiY());
+}
+
+CScafometroView::CClientDC::~CClientDC()
+{
+    if (m_view.m_viewport.m_pSurface == m_pSurface.get())
+        m_view.m_viewport.SetSurface(nullptr);
+    m_pSurface.reset();
+    m_pPainter.reset();
+    m_view.update();
+}
+
+CSurface& CScafometroView::CClientDC::Surface()
+{
+    return *m_pSurface;
+}
+
+CScafometroView::CScafometroView(CScafometroDoc& document, QPrinter& printer, QWidget* pParent)
+    : QWidget(pParent), m_document(document), m_printer(printer)
+{
+    m_viewport.m_window.Set(-1, -1, 10, 100);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Grafico dei pesi"));
+    setMinimumSize(80, 60);
+    OnCommand(ID_VIEW_REDRAW, [this] { OnViewRedraw(); });
+    OnCommand(ID_VIEW_RESULTANT, [this] { OnViewResultant(); });
+    OnCommand(ID_VIEW_DETAILED, [this] { OnViewDetailed(); });
+    OnCommand(ID_ZOOM_OUT, [this] { OnZoomOut(); });
+    OnCommand(ID_ZOOM_AUTO, [this] { OnZoomAuto(); });
+    OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
+    OnCommand(ID_FILE_PRINT_DIRECT, [this] { PrintTo(m_printer); });
+    OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+    document.m_views.push_back([this] { OnUpdate(); });
+}
+
+CScafometroView::~CScafometroView() = default;
+
+void CScafometroView::OnDraw(CSurface& surface)
+{
+    ++m_nPasses;
+    CLoadList& list = m_document.m_listLoads;
+    std::optional<CWaitCursor> wait;
+    if (list.m_nCount > 0)
+        wait.emplace();
+    CGraphPass(list, m_viewport).Draw(surface, m_nMode, SelectedLoad(), m_bAutoZoom);
+    m_viewport.SetSurface(nullptr);
+}
+
+void CScafometroView::OnUpdate()
+{
+    Invalidate();
+}
+
+void CScafometroView::Invalidate()
+{
+    m_bDirty = true;
+    update();
+}
+
+int CScafometroView::SelectedLoad() const
+{
+    return 0;
+}
+
+void CScafometroView::paintEvent(QPaintEvent*)
+{
+    if (m_buffer.size() != size())
+    {
+        m_buffer = QImage(size(), QImage::Format_RGB32);
+        m_bDirty = true;
+    }
+    if (m_bDirty)
+    {
+        m_bDirty = false;
+        m_buffer.fill(palette().color(QPalette::Base));
+        QPainter painter(&m_buffer);
+        CQtSurface surface(painter, CQtSurface::PrimaryScreenDpiY());
+        OnDraw(surface);
+    }
+    QPainter(this).drawImage(0, 0, m_buffer);
+}
+
+void CScafometroView::resizeEvent(QResizeEvent* pEvent)
+{
+    QWidget::resizeEvent(pEvent);
+    OnSize();
+}
+
+void CScafometroView::OnSize()
+{
+    m_viewport.m_rcDevice = SRect{0, 0, width(), height()};
+    Invalidate();
+}
+
+void CScafometroView::mousePressEvent(QMouseEvent* pEvent)
+{
+    const QPoint pt = pEvent->position().toPoint();
+    if (pEvent->button() == Qt::RightButton)
+        OnRButtonDown(pt.x(), pt.y());
+    else if (pEvent->button() == Qt::LeftButton)
+        OnLButtonDown(pt.x(), pt.y());
+}
+
+void CScafometroView::mouseMoveEvent(QMouseEvent* pEvent)
+{
+    const QPoint pt = pEvent->position().toPoint();
+    OnMouseMove(pt.x(), pt.y());
+}
+
+void CScafometroView::mouseReleaseEvent(QMouseEvent* pEvent)
+{
+    const QPoint pt = pEvent->position().toPoint();
+    if (pEvent->button() == Qt::RightButton)
+        OnRButtonUp(pt.x(), pt.y());
+    else if (pEvent->button() == Qt::LeftButton)
+        OnLButtonUp(pt.x(), pt.y());
+}
+
+void CScafometroView::wheelEvent(QWheelEvent* pEvent)
+{
+    // A high-resolution wheel or a touchpad sends fractions of a notch: each zooms its share.
+    const int nDelta = pEvent->angleDelta().y();
+    if (nDelta != 0)
+        OnMouseWheel(nDelta);
+    pEvent->accept();
+}
+
+void CScafometroView::OnRButtonDown(int x, int y)
+{
+    m_zoomBox.Begin(x, y);
+    m_nZoomPending = 1;
+}
+
+void CScafometroView::OnMouseMove(int x, int y)
+{
+    // While both buttons drag, neither figure follows the pointer.
+    if (m_zoomBox.m_bActive && m_panMarker.m_bActive)
+        return;
+    if (!m_zoomBox.m_bActive && !m_panMarker.m_bActive)
+        return;
+    CClientDC dc(*this);
+    m_viewport.SetSurface(&dc.Surface());
+    m_zoomBox.Track(x, y, m_viewport);
+    m_panMarker.Track(x, y, m_viewport);
+}
+
+void CScafometroView::OnRButtonUp(int x, int y)
+{
+    if (m_nZoomPending <= 0)
+        return;
+    {
+        CClientDC dc(*this);
+        m_viewport.SetSurface(&dc.Surface());
+        m_nZoomPending = 0;
+        m_zoomBox.End(x, y, m_viewport);
+    }
+    m_bAutoZoom = false;
+    m_viewport.ZoomToBox(
+        TruncateToDevice(m_zoomBox.m_ptAnchor.GetX()), TruncateToDevice(m_zoomBox.m_ptAnchor.GetY()),
+        TruncateToDevice(m_zoomBox.m_ptCurrent.GetX()), TruncateToDevice(m_zoomBox.m_ptCurrent.GetY()));
+    Invalidate();
+}
+
+void CScafometroView::OnLButtonDown(int x, int y)
+{
+    m_panMarker.Begin(x, y);
+}
+
+void CScafometroView::OnLButtonUp(int x, int y)
+{
+    if (!m_panMarker.m_bActive)
+        return;
+    m_bAutoZoom = false;
+    {
+        CClientDC dc(*this);
+        m_viewport.SetSurface(&dc.Surface());
+        m_panMarker.End(x, y, m_viewport);
+    }
+    CVector3 from;
+    CVector3 to;
+    if (m_viewport.DeviceToWorld(TruncateToDevice(m_panMarker.m_ptAnchor.GetX()),
+                                 TruncateToDevice(m_panMarker.m_ptAnchor.GetY()), from) &&
+        m_viewport.DeviceToWorld(TruncateToDevice(m_panMarker.m_ptCurrent.GetX()),
+                                 TruncateToDevice(m_panMarker.m_ptCurrent.GetY()), to))
+        m_viewport.Pan(from, to);
+    Invalidate();
+}
+
+void CScafometroView::OnMouseWheel(int nDelta)
+{
+    m_bAutoZoom = false;
+    if (nDelta > 0)
+        m_viewport.ZoomIn(static_cast<float>(nDelta) * kWheelFactor);
+    else
+        m_viewport.ZoomOut(static_cast<float>(-nDelta) * kWheelFactor);
+    Invalidate();
+}
+
+void CScafometroView::OnViewRedraw()
+{
+    Invalidate();
+}
+
+void CScafometroView::OnViewResultant()
+{
+    m_nMode = CGraphPass::modeResultant;
+    Invalidate();
+}
+
+void CScafometroView::OnViewDetailed()
+{
+    m_nMode = CGraphPass::modeDetailed;
+    Invalidate();
+}
+
+void CScafometroView::OnZoomOut()
+{
+    m_bAutoZoom = false;
+    m_viewport.ZoomOut(kZoomOutFactor);
+    Invalidate();
+}
+
+void CScafometroView::OnZoomAuto()
+{
+    m_bAutoZoom = true;
+    Invalidate();
+}
+
+void CScafometroView::OnFilePrint()
+{
+    if (m_document.GetServices().PrintDialog(m_printer))
+        PrintTo(m_printer);
+}
+
+void CScafometroView::OnFilePrintPreview()
+{
+    m_document.GetServices().PrintPreview(m_printer, [this](QPrinter& printer) { PrintTo(printer); });
+}
+
+bool CScafometroView::PrintTo(QPrinter& printer)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+    {
+        m_document.GetServices().MessageBox("Impossibile avviare la stampa su «" +
+                                                printer.printerName().toStdString() +
+                                                printer.outputFileName().toStdString() + "».",
+                                            CServices::MB_OK);
+        return false;
+    }
+    OnBeginPrinting(printer);
+    {
+        CQtSurface surface(painter, CQtSurface::PrimaryScreenDpiY());
+        OnDraw(surface);
+    }
+    painter.end();
+    OnEndPrinting();
+    return true;
+}
+
+void CScafometroView::OnBeginPrinting(QPrinter& printer)
+{
+    const QRect rcPage = printer.pageLayout().paintRectPixels(printer.resolution());
+    m_viewport.m_rcDevice.right = rcPage.width();
+    m_viewport.m_rcDevice.bottom = rcPage.height();
+}
+
+void CScafometroView::OnEndPrinting()
+{
+    m_viewport.m_rcDevice = SRect{0, 0, width(), height()};
+    Invalidate();
+}

@@ -1,0 +1,119 @@
+// The one view of the document: the weight graph in the main window, drawn into a back buffer by
+// the drawing pass, with zoom, pan, printing and the commands of the graph.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+#include "platform/CmdTarget.h"
+#include "view/RubberBand.h"
+#include "view/RubberLine.h"
+#include "view/Viewport.h"
+
+class CDiscontinuityDlg;
+class CLoadListDlg;
+class CQtSurface;
+class CResultDlg;
+class CScafometroDoc;
+class CSurface;
+class QPainter;
+class QPrinter;
+
+class CScafometroView : public QWidget, public CCmdTarget
+{
+    Q_OBJECT
+
+public:
+    enum ECommand
+    {
+        ID_VIEW_LOADS = 32771,
+        ID_VIEW_RESULTS = 32774,
+        ID_VIEW_REDRAW = 32777,
+        ID_VIEW_RESULTANT = 32778,
+        ID_VIEW_DETAILED = 32779,
+        ID_VIEW_SINGLE_LOAD = 32780,
+        ID_ZOOM_OUT = 32783,
+        ID_ZOOM_AUTO = 32784,
+        ID_VIEW_DISCONTINUITIES = 32789,
+        ID_VIEW_LOAD_IN_WHOLE = 32800,
+        ID_FILE_PRINT = 57607,
+        ID_FILE_PRINT_DIRECT = 57608,
+        ID_FILE_PRINT_PREVIEW = 57609,
+    };
+
+    // A drawing surface on the view's back buffer outside the drawing pass: what it draws shows
+    // at once, and the next pass paints over it.
+    class CClientDC
+    {
+    public:
+        explicit CClientDC(CScafometroView& view);
+        virtual ~CClientDC();
+        CSurface& Surface();
+
+    private:
+        CClientDC(const CClientDC&) = delete;
+        CClientDC& operator=(const CClientDC&) = delete;
+
+        CScafometroView& m_view;
+        std::unique_ptr<QPainter> m_pPainter;
+        std::unique_ptr<CQtSurface> m_pSurface;
+    };
+
+    CScafometroView(CScafometroDoc& document, QPrinter& printer, QWidget* pParent = nullptr);
+    ~CScafometroView() override;
+
+    CScafometroDoc& GetDocument() { return m_document; }
+    // The drawing pass on any surface: the window's, a printer page's, a preview's.
+    void OnDraw(CSurface& surface);
+    // The document changed as a whole: redraw and hide the modeless dialogs.
+    void OnUpdate();
+    // Invalidate with erase: the next paint runs the drawing pass anew.
+    void Invalidate();
+    // Prints the graph on the printer as it is set up; false, after saying why, when it cannot start.
+    bool PrintTo(QPrinter& printer);
+    // The selected load of the loads list, 0 for none.
+    int SelectedLoad() const;
+
+    int m_nZoomPending = 0;
+    CRubberBand m_zoomBox;
+    CRubberLine m_panMarker;
+    bool m_bAutoZoom = true;
+    int m_nMode = 0;
+    CViewport m_viewport;
+    CDiscontinuityDlg* m_pDiscontinuityDlg = nullptr;
+    CLoadListDlg* m_pLoadListDlg = nullptr;
+    // How many drawing passes have run (the tests wait for a repaint with it).
+    int m_nPasses = 0;
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void mouseReleaseEvent(QMouseEvent* pEvent) override;
+    void wheelEvent(QWheelEvent* pEvent) override;
+
+private:
+    void OnSize();
+    void OnRButtonDown(int x, int y);
+    void OnRButtonUp(int x, int y);
+    void OnLButtonDown(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnMouseMove(int x, int y);
+    void OnMouseWheel(int nDelta);
+    void OnViewRedraw();
+    void OnViewResultant();
+    void OnViewDetailed();
+    void OnZoomOut();
+    void OnZoomAuto();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnBeginPrinting(QPrinter& printer);
+    void OnEndPrinting();
+
+    CScafometroDoc& m_document;
+    QPrinter& m_printer;
+    QImage m_buffer;
+    bool m_bDirty = true;
+};
