@@ -1,0 +1,48 @@
+// The batch tool started as a real process, with the standard streams, the file-size limit and
+// the user it runs as chosen by the test.
+#pragma once
+
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+class CCliProcess
+{
+public:
+    struct SResult
+    {
+        int nStatus = -1; // the exit status, or -1 when a signal ended the process
+        std::string strErr;
+    };
+
+    explicit CCliProcess(const std::vector<std::string>& args);
+    virtual ~CCliProcess();
+
+    // The standard input: these bytes through a pipe, or the file at a path.
+    void SetInputBytes(const std::string& strBytes);
+    void SetInputPath(const std::string& strPath);
+    // The standard output: an already open descriptor (kept open by the caller), or /dev/null.
+    void SetOutputDescriptor(int fd) { m_nOutput = fd; }
+    // RLIMIT_FSIZE in bytes, as "ulimit -f" sets it.
+    void SetFileSizeLimit(rlim_t nBytes) { m_nFileSizeLimit = nBytes; }
+    // Runs as the user "nobody" when started by root, so that permission bits apply.
+    void SetUnprivileged() { m_bUnprivileged = true; }
+    // Before starting the program, the child checks that it cannot create a file in this folder
+    // and ends with kStillWritable if it can.
+    void SetProbeFolder(const std::string& strFolder) { m_strProbeFolder = strFolder; }
+
+    SResult Run(const std::string& strScratch);
+
+    static const int kStillWritable = 120;
+    static const int kNoUnprivilegedUser = 121;
+
+private:
+    std::vector<std::string> m_args;
+    std::string m_strInputBytes;
+    std::string m_strInputPath;
+    bool m_bInputBytes = false;
+    int m_nOutput = -1;
+    rlim_t m_nFileSizeLimit = 0;
+    bool m_bUnprivileged = false;
+    std::string m_strProbeFolder;
+};
