@@ -1,0 +1,326 @@
+// Floating an estimate on a hull table and its shear force and bending moment, on cases worked
+// out by hand: box barges level and trimmed, a heavier middle third, every refusal; then random
+// estimates on random hulls, whose curves must close.
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/HullGirder.h"
+#include "model/HullTable.h"
+#include "model/LoadList.h"
+#include "model/ResultantPieces.h"
+#include "model/StationCurve.h"
+
+namespace
+{
+constexpr double kRho = CHullGirder::kSeaWater;
+
+// A box barge of length dLength and beam dBeam from x = 0: A = B T at every station.
+CHullTable Box(double dLength, double dBeam, const std::vector<double>& stations, double dDeepest)
+{
+    CHullTable table;
+    table.m_stations = stations;
+    for (double T : {0.0, dDeepest / 2, dDeepest})
+        table.m_drafts.push_back(T);
+    for (size_t i = 0; i < stations.size(); ++i)
+    {
+        for (double T : table.m_drafts)
+            table.m_areas.push_back(dBeam * T);
+    }
+    EXPECT_DOUBLE_EQ(table.Length(), dLength);
+    return table;
+}
+
+std::vector<double> Spaced(double dLength, int nIntervals)
+{
+    std::vector<double> xs;
+    for (int i = 0; i <= nIntervals; ++i)
+        xs.push_back(dLength * i / nIntervals);
+    return xs;
+}
+} // namespace
+
+TEST(HullGirder, UniformWeightFloatsLevelWithoutShearOrMoment)
+{
+    const double L = 30, B = 10, T = 2, W = kRho * L * B * T;
+    const CHullTable hull = Box(L, B, Spaced(L, 6), 4);
+    CLoadList list;
+    list.Append("uniform", L / 2, 0, L, W);
+    const CStrengthResult result = CHullGirder(hull).Compute(list);
+    ASSERT_TRUE(result.m_bFloats) << result.m_strRefusal;
+    EXPECT_NEAR(result.m_dAftDraft, T, 1e-9 * T);
+    EXPECT_NEAR(result.m_dFwdDraft, T, 1e-9 * T);
+    EXPECT_NEAR(result.m_dDisplacement, W, 1e-9 * W);
+    EXPECT_NEAR(result.m_dLcb, L / 2, 1e-9 * L);
+    // One abscissa per station, p and b jumping together at both ends.
+    ASSERT_EQ(result.m_rows.size(), 9u);
+    for (const SStrengthRow& row : result.m_rows)
+    {
+        EXPECT_NEAR(row.V, 0, 1e-12 * W) << row.x;
+        EXPECT_NEAR(row.M, 0, 1e-12 * W * L) << row.x;
+    }
+    EXPECT_EQ(result.m_rows.front().p, 0);
+    EXPECT_NEAR(result.m_rows[1].p, W / L, 1e-12 * W / L);
+    EXPECT_NEAR(result.m_rows[1].b, W / L, 1e-12 * W / L);
+    EXPECT_LT(std::fabs(result.m_dMaxMoment), 1e-12 * W * L);
+    EXPECT_LT(std::fabs(result.m_dClosureShear), 1e-12);
+    EXPECT_LT(std::fabs(result.m_dClosureMoment), 1e-12);
+}
+
+TEST(HullGirder, HeavierMiddleThirdSags)
+{
+    // w over the whole length and E more over the middle third: level at (wL + E) / (rho L B).
+    // q is -E/L over the end thirds and 2E/L over the middle one, so V(L/3) = -E/3, V(L/2) = 0,
+    // M(L/3) = -E L/18 and M(L/2) = -E L/12, a sagging moment.
+    const double L = 36, B = 8, w = 10, E = 120, W = w * L + E;
+    // No station at L/2: the largest moment lies inside a piece, where V crosses zero.
+    const CHullTable hull = Box(L, B, {0, 12, 24, 36}, 5);
+    CLoadList list;
+    list.Append("hull", L / 2, 0, L, w * L);
+    list.Append("cargo", L / 6, L / 3, 2 * L / 3, E);
+    const CStrengthResult result = CHullGirder(hull).Compute(list);
+    ASSERT_TRUE(result.m_bFloats) << result.m_strRefusal;
+    const double T = W / (kRho * L * B);
+    EXPECT_NEAR(result.m_dAftDraft, T, 1e-9 * T);
+    EXPECT_NEAR(result.m_dFwdDraft, T, 1e-9 * T);
+    EXPECT_NEAR(result.ShearAt(L / 3), -E / 3, 1e-9 * E);
+    EXPECT_NEAR(result.ShearAt(L / 2), 0, 1e-9 * E);
+    EXPECT_NEAR(result.ShearAt(2 * L / 3), E / 3, 1e-9 * E);
+    EXPECT_NEAR(result.MomentAt(L / 3), -E * L / 18, 1e-9 * E * L);
+    EXPECT_NEAR(result.MomentAt(L / 2), -E * L / 12, 1e-9 * E * L);
+    EXPECT_NEAR(result.MomentAt(L / 6), -E * L / 72, 1e-9 * E * L);
+    EXPECT_NEAR(std::fabs(result.m_dMaxShear), E / 3, 1e-9 * E);
+    EXPECT_TRUE(std::fabs(result.m_dMaxShearX - L / 3) < 1e-9 ||
+                std::fabs(result.m_dMaxShearX - 2 * L / 3) < 1e-9);
+    EXPECT_NEAR(result.m_dMaxMoment, -E * L / 12, 1e-9 * E * L);
+    EXPECT_NEAR(result.m_dMaxMomentX, L / 2, 1e-9 * L);
+    // p jumps at the third points, p and b together at the ends: two rows at each.
+    std::vector<double> xs;
+    for (const SStrengthRow& row : result.m_rows)
+        xs.push_back(row.x);
+    EXPECT_EQ(xs, (std::vector<double>{0, 0, 12, 12, 24, 24, 36, 36}));
+    EXPECT_NEAR(result.m_rows[2].q, -E / L, 1e-9 * E / L);
+    EXPECT_NEAR(result.m_rows[3].q, 2 * E / L, 1e-9 * E / L);
+}
+
+TEST(HullGirder, EccentricWeightTrimsTheBox)
+{
+    // Buoyancy straight from rho B Ta to rho B Tf has its centroid at L (Ta + 2 Tf) / 3 (Ta + Tf),
+    // so with Tm = W / (rho L B): Tf = 6 Tm XG / L - 2 Tm and Ta = 2 Tm - Tf. A load of the same
+    // trapezoid shape leaves no net load at all.
+    const double L = 40, B = 9, Tm = 2, W = kRho * L * B * Tm;
+    for (double dXg : {0.45 * L, 0.5 * L, 0.56 * L})
+    {
+        const CHullTable hull = Box(L, B, Spaced(L, 8), 4);
+        CLoadList list;
+        list.Append("trapezoid", dXg, 0, L, W);
+        const CStrengthResult result = CHullGirder(hull).Compute(list);
+        ASSERT_TRUE(result.m_bFloats) << result.m_strRefusal;
+        const double dFwd = 6 * Tm * dXg / L - 2 * Tm, dAft = 2 * Tm - dFwd;
+        EXPECT_NEAR(result.m_dAftDraft, dAft, 1e-9 * Tm) << dXg;
+        EXPECT_NEAR(result.m_dFwdDraft, dFwd, 1e-9 * Tm) << dXg;
+        EXPECT_NEAR(result.m_dLcb, dXg, 1e-9 * L);
+        EXPECT_LE(result.m_nIterations, 3) << "straight areas: Newton lands at once";
+        for (double x = 0; x <= L; x += L / 16)
+            EXPECT_NEAR(result.MomentAt(x), 0, 1e-9 * W * L) << x;
+    }
+}
+
+TEST(HullGirder, RefusesWithTheReasonAndTheDraftsReached)
+{
+    const double L = 40, B = 9;
+    const CHullTable hull = Box(L, B, Spaced(L, 4), 3);
+    const auto refusal = [&](double dWeight, double dXgRel, double dDensity = kRho) {
+        CLoadList list;
+        if (dWeight != 0)
+            list.Append("load", dXgRel, 0, L, dWeight);
+        const CStrengthResult result = CHullGirder(hull, dDensity).Compute(list);
+        EXPECT_FALSE(result.m_bFloats);
+        return result.m_strRefusal;
+    };
+    const double W1 = kRho * L * B * 1;
+    EXPECT_EQ(refusal(0, 0),
+              "no equilibrium: the estimate's total weight is 0 t, and only a positive weight floats");
+    EXPECT_EQ(refusal(-5, L / 2),
+              "no equilibrium: the estimate's total weight is -5 t, and only a positive weight floats");
+    EXPECT_EQ(refusal(3.5 * W1, L / 2),
+              "no equilibrium: the estimate weighs 1291.5 t, more than the 1107 t the "
+              "hull displaces at its deepest draft, 3 m (drafts reached: T_aft 3 m, "
+              "T_fwd 3 m)");
+    // Tm = 1, XG = L/12: Tf = 0.5 - 2 = -1.5, Ta = 3.5.
+    EXPECT_EQ(
+        refusal(W1, L / 12),
+        "no equilibrium: the trim needs a draft below zero (drafts reached: T_aft 3.5 m, T_fwd -1.5 m)");
+    // Tm = 1.6, XG = 0.34 L: Tf = 0.064, Ta = 3.136; XG = 0.65625 L: Ta = 0.1, Tf = 3.1.
+    EXPECT_EQ(refusal(1.6 * W1, 0.34 * L),
+              "no equilibrium: the trim needs a draft above the table's deepest, 3 m "
+              "(drafts reached: T_aft 3.136 m, T_fwd 0.064 m)");
+    EXPECT_EQ(refusal(1.6 * W1, 0.65625 * L),
+              "no equilibrium: the trim needs a draft above the table's deepest, "
+              "3 m (drafts reached: T_aft 0.1 m, T_fwd 3.1 m)");
+    // Tm = 1.4, XG = L/4: Tf = -0.7 and Ta = 3.5, out of the table both ways; below zero is named.
+    EXPECT_EQ(
+        refusal(1.4 * W1, 0.25 * L),
+        "no equilibrium: the trim needs a draft below zero (drafts reached: T_aft 3.5 m, T_fwd -0.7 m)");
+    EXPECT_EQ(refusal(W1, L / 2, 0), "the density must be a positive number of t/m3, not 0");
+    EXPECT_EQ(refusal(W1, L / 2, NAN), "the density must be a positive number of t/m3, not NAN");
+    EXPECT_EQ(refusal(NAN, L / 2),
+              "no equilibrium: the estimate holds a load whose ends or ordinates are not finite");
+
+    // Areas that stop growing at 1 m: level there the drafts cannot move, and the trim is refused.
+    CHullTable flat = Box(L, B, Spaced(L, 4), 2);
+    for (size_t i = 0; i < flat.StationCount(); ++i)
+        flat.m_areas[i * 3 + 2] = flat.m_areas[i * 3 + 1];
+    CLoadList list;
+    list.Append("load", 0.4 * L, 0, L, W1);
+    const CStrengthResult result = CHullGirder(flat).Compute(list);
+    EXPECT_EQ(result.m_strRefusal,
+              "no equilibrium: the hull's areas do not grow with the draft there, so the "
+              "drafts cannot be corrected (drafts reached: T_aft 1 m, T_fwd 1 m)");
+}
+
+TEST(HullGirder, RandomEstimatesOnRandomHullsClose)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> unit(0, 1);
+    int nFloated = 0;
+    for (int nCase = 0; nCase < 200; ++nCase)
+    {
+        // A hull of 2 to 40 stations over 20 to 200 m, 2 to 12 drafts, areas rising by random steps.
+        CHullTable hull;
+        const double L = 20 + 180 * unit(random), x0 = -10 + 20 * unit(random);
+        const int nStations = 2 + static_cast<int>(39 * unit(random));
+        for (int i = 0; i < nStations; ++i)
+            hull.m_stations.push_back(x0 + L * (i + 0.6 * unit(random) * (i > 0 && i + 1 < nStations)) /
+                                               (nStations - 1));
+        std::sort(hull.m_stations.begin(), hull.m_stations.end());
+        const int nDrafts = 2 + static_cast<int>(11 * unit(random));
+        double T = unit(random) < 0.5 ? 0 : 0.5 * unit(random);
+        for (int j = 0; j < nDrafts; ++j, T += 0.2 + unit(random))
+            hull.m_drafts.push_back(T);
+        for (int i = 0; i < nStations; ++i)
+        {
+            // Fuller amidships, with a station or two that holds no area at the shallow drafts.
+            const double dShape = 0.2 + std::sin(M_PI * (i + 0.5) / nStations);
+            double A = unit(random) < 0.2 ? 0 : dShape * unit(random);
+            for (int j = 0; j < nDrafts; ++j, A += dShape * L / 10 * unit(random) * unit(random))
+                hull.m_areas.push_back(A);
+        }
+        // Loads anywhere near the hull, a few of them deductions, then scaled to float at about
+        // half the depth.
+        CLoadList list;
+        const int nLoads = 1 + static_cast<int>(60 * unit(random));
+        for (int n = 0; n < nLoads; ++n)
+        {
+            const double a = x0 - 0.05 * L + 1.1 * L * unit(random),
+                         b = a + 0.4 * L * unit(random) * unit(random);
+            list.Append("load", (b - a) * unit(random), a, b, n % 7 == 6 ? -unit(random) : unit(random));
+        }
+        const CHullGirder girder(hull, 0.9 + 0.2 * unit(random));
+        const double dScale =
+            girder.DisplacementAtDeepest() * (0.3 + 0.4 * unit(random)) / list.TotalWeight();
+        for (CLoad* pLoad : list.Loads())
+            pLoad->m_dWeight *= dScale;
+
+        const CStrengthResult result = girder.Compute(list);
+        if (!result.m_bFloats)
+        {
+            EXPECT_NE(result.m_strRefusal.find("the trim needs a draft"), std::string::npos)
+                << nCase << ": " << result.m_strRefusal;
+            continue;
+        }
+        ++nFloated;
+        const double W = result.m_dWeight;
+        EXPECT_LE(std::fabs(result.m_dDisplacement - W), 1e-9 * W) << nCase;
+        EXPECT_LE(std::fabs(result.m_dLcb - result.m_dXg), 1e-9 * L) << nCase;
+        EXPECT_LT(std::fabs(result.m_dClosureShear), 1e-9) << nCase;
+        EXPECT_LT(std::fabs(result.m_dClosureMoment), 1e-9) << nCase;
+        EXPECT_LE(result.m_nIterations, 20) << nCase;
+
+        // Between rows p is the model's resultant, and the largest |V| and |M| are not exceeded
+        // anywhere along the length.
+        double dScaleP = 0;
+        for (const SStrengthRow& row : result.m_rows)
+            dScaleP = std::max(dScaleP, std::fabs(row.p));
+        const double xFirst = result.m_rows.front().x, xLast = result.m_rows.back().x;
+        for (size_t k = 0; k + 1 < result.m_rows.size(); ++k)
+        {
+            const SStrengthRow &r0 = result.m_rows[k], &r1 = result.m_rows[k + 1];
+            if (r1.x == r0.x)
+                continue;
+            const double xMid = (r0.x + r1.x) / 2;
+            EXPECT_NEAR((r0.p + r1.p) / 2, list.ValueAt(xMid), 1e-9 * dScaleP) << nCase << " at " << xMid;
+        }
+        for (int i = 0; i <= 400; ++i)
+        {
+            const double x = xFirst + (xLast - xFirst) * i / 400;
+            EXPECT_LE(std::fabs(result.ShearAt(x)), std::fabs(result.m_dMaxShear) * (1 + 1e-12) + 1e-12 * W);
+            EXPECT_LE(std::fabs(result.MomentAt(x)),
+                      std::fabs(result.m_dMaxMoment) * (1 + 1e-12) + 1e-12 * W * L);
+        }
+        EXPECT_NEAR(result.ShearAt(result.m_dMaxShearX), result.m_dMaxShear, 1e-12 * W);
+        EXPECT_NEAR(result.MomentAt(result.m_dMaxMomentX), result.m_dMaxMoment, 1e-12 * W * L);
+    }
+    EXPECT_GE(nFloated, 100) << "most random cases float";
+}
+
+TEST(StationCurve, SumsToTheTotalAndIsExactOnATrapezoid)
+{
+    // 100 t over 0..10 with its centroid at 4 m: p(x) = 16 - 1.2 x.
+    CLoadList list;
+    list.Append("trapezoid", 4, 0, 10, 100);
+    CStationCurve curve;
+    ASSERT_TRUE(curve.Build(list, 0, 10, 4));
+    ASSERT_EQ(curve.m_stations.size(), 4u);
+    for (const SStationWeight& station : curve.m_stations)
+    {
+        const double a = station.dFrom, b = station.dTo;
+        const double dWeight = 16 * (b - a) - 0.6 * (b * b - a * a);
+        const double dMoment = 8 * (b * b - a * a) - 0.4 * (b * b * b - a * a * a);
+        EXPECT_NEAR(station.dWeight, dWeight, 1e-12 * 100) << a;
+        EXPECT_NEAR(station.dXg, dMoment / dWeight, 1e-12 * 10) << a;
+    }
+    EXPECT_EQ(curve.m_stations.front().dFrom, 0);
+    EXPECT_EQ(curve.m_stations.back().dTo, 10);
+    EXPECT_NEAR(curve.m_dOutside, 0, 1e-12);
+
+    // A real estimate over stations wider than it: the weights add up to the total.
+    std::mt19937 random(3);
+    std::uniform_real_distribution<double> unit(0, 1);
+    CLoadList many;
+    for (int n = 0; n < 500; ++n)
+    {
+        const double a = 100 * unit(random);
+        many.Append("load", unit(random), a, a + 20 * unit(random), n % 9 == 0 ? -1 : 10 * unit(random));
+    }
+    ASSERT_TRUE(curve.Build(many, -1, 121, 61));
+    double dSum = 0, dMoment = 0;
+    for (const SStationWeight& station : curve.m_stations)
+    {
+        dSum += station.dWeight;
+        dMoment += station.dWeight * station.dXg;
+        if (station.dWeight == 0)
+        {
+            EXPECT_EQ(station.dXg, (station.dFrom + station.dTo) / 2);
+        }
+    }
+    EXPECT_NEAR(dSum, many.TotalWeight(), 1e-12 * many.TotalWeight());
+    EXPECT_NEAR(dMoment / dSum, many.Xg(), 1e-10 * 100);
+    // Stations that leave part of it out say how much.
+    ASSERT_TRUE(curve.Build(many, 0, 50, 10));
+    double dInside = 0;
+    for (const SStationWeight& station : curve.m_stations)
+        dInside += station.dWeight;
+    EXPECT_NEAR(dInside + curve.m_dOutside, many.TotalWeight(), 1e-12 * many.TotalWeight());
+    EXPECT_GT(curve.m_dOutside, 1);
+
+    EXPECT_FALSE(curve.Build(many, 10, 10, 4));
+    EXPECT_EQ(curve.m_strRefusal, "the stations must run from one finite abscissa to a larger one");
+    EXPECT_FALSE(curve.Build(many, 0, INFINITY, 4));
+    EXPECT_FALSE(curve.Build(many, 0, 10, 0));
+    EXPECT_EQ(curve.m_strRefusal, "the number of stations must lie between 1 and 1000000");
+    EXPECT_TRUE(curve.m_stations.empty());
+}
