@@ -1,0 +1,41 @@
+// The program as a test meets it: the application started on an optional file, its main window
+// shown offscreen, the user's answers given by CTestServices, and a scratch folder.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+#include "TestServices.h"
+#include "TestSupport.h"
+#include "app/ScafometroApp.h"
+
+class CScafometroView;
+
+class CAppFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program as its command line would: no file, or the file given.
+    void Start(const std::string& strFile = "");
+    // Runs a command as the menu or toolbar would, through its action; false when it is disabled.
+    bool Run(int nId);
+    // Waits until the view has painted anew and returns its pixels.
+    QImage Painted();
+    CScafometroView& View();
+
+    // Mouse drags on the view with real events.
+    void Drag(Qt::MouseButton button, QPoint from, QPoint to);
+
+    static std::string Example() { return SCAFOMETRO_EXAMPLES "/motonave.p3d"; }
+    // Runs the batch tool; returns its exit status.
+    static int RunCli(const std::vector<std::string>& args);
+
+    testsupport::CScratchDir m_scratch;
+    CTestServices m_services;
+    std::unique_ptr<CScafometroApp> m_pApp;
+};

@@ -1,0 +1,275 @@
+// Every file command end to end through the real window: new, open, save, save as, ask to save,
+// the ".p" import, both merges and the five exports, with the bytes the batch tool writes, and
+// every failure reported with the file intact.
+#include <QAction>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "AppFixture.h"
+#include "app/MainFrame.h"
+#include "document/ScafometroDoc.h"
+#include "view/ScafometroView.h"
+
+using testsupport::ReadBytes;
+using testsupport::SameBytes;
+
+namespace
+{
+enum : int
+{
+    ID_NEW = 57600,
+    ID_OPEN = 57601,
+    ID_SAVE = 57603,
+    ID_SAVE_AS = 57604,
+    ID_EXIT = 57665,
+};
+
+std::vector<std::string> Sorted(std::vector<std::string> names)
+{
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string Merge(const std::string& strName)
+{
+    return testsupport::DataPath("merge/" + strName);
+}
+} // namespace
+
+class FileCommandsTest : public CAppFixture
+{
+protected:
+    CScafometroDoc& Doc() { return m_pApp->Document(); }
+    CLoadList& Loads() { return Doc().m_listLoads; }
+};
+
+TEST_F(FileCommandsTest, OpenSaveAndSaveAsRoundTrip)
+{
+    Start();
+    m_services.m_paths = {Example()};
+    ASSERT_TRUE(Run(ID_OPEN));
+    EXPECT_EQ(Loads().m_nCount, 42);
+    EXPECT_EQ(Doc().GetTitle(), "motonave.p3d");
+
+    const std::string strCopy = m_scratch.Path("copia.p3d");
+    m_services.m_paths = {strCopy};
+    ASSERT_TRUE(Run(ID_SAVE_AS));
+    EXPECT_TRUE(SameBytes(ReadBytes(strCopy), ReadBytes(Example())));
+    EXPECT_EQ(Doc().GetPathName(), strCopy);
+    EXPECT_EQ(m_pApp->Frame().windowTitle(), "copia.p3d[*] - Scafometro");
+
+    // "Salva" on a document with a path asks nothing; nothing but the folder's file is left.
+    m_services.m_asked.clear();
+    Loads().GoTo(1);
+    Loads().m_pCurrent->m_dWeight = 7;
+    ASSERT_TRUE(Run(ID_SAVE));
+    EXPECT_TRUE(m_services.m_asked.empty());
+    EXPECT_EQ(testsupport::FolderEntries(m_scratch.Dir()), std::vector<std::string>({"copia.p3d"}));
+    EXPECT_NE(ReadBytes(strCopy), ReadBytes(Example()));
+    EXPECT_EQ(m_pApp->RecentFiles().first(), QString::fromStdString(strCopy));
+
+    // A new document is empty, saves as its 8 bytes and proposes "Pondera.p3d".
+    ASSERT_TRUE(Run(ID_NEW));
+    EXPECT_EQ(Loads().m_nCount, 0);
+    EXPECT_EQ(Doc().GetTitle(), "Pondera");
+    const std::string strEmpty = m_scratch.Path("vuoto.p3d");
+    m_services.m_paths = {strEmpty};
+    ASSERT_TRUE(Run(ID_SAVE));
+    EXPECT_EQ(m_services.m_asked.back().dialog.strInitialName, "Pondera.p3d");
+    EXPECT_EQ(ReadBytes(strEmpty), std::string(8, '\0'));
+}
+
+TEST_F(FileCommandsTest, RefusedOpenLeavesTheDocumentAsItWas)
+{
+    Start(Example());
+    Doc().SetModifiedFlag(true);
+    const std::string strBroken = m_scratch.Path("rotto.p3d");
+    testsupport::WriteBytes(strBroken, ReadBytes(Example()).substr(0, 100));
+    for (const std::string& strPath : {strBroken, m_scratch.Path("manca.p3d")})
+    {
+        m_services.m_paths = {strPath};
+        m_services.m_saveAnswers = {CServices::saveNo};
+        ASSERT_TRUE(Run(ID_OPEN));
+        EXPECT_EQ(Loads().m_nCount, 42);
+        EXPECT_EQ(Doc().GetPathName(), Example());
+        EXPECT_EQ(Doc().GetTitle(), "motonave.p3d");
+        ASSERT_FALSE(m_services.Messages().empty());
+        EXPECT_NE(m_services.Messages().back().find(strPath), std::string::npos);
+    }
+    EXPECT_NE(m_services.Messages()[0].find("danneggiato"), std::string::npos);
+    EXPECT_NE(m_services.Messages()[1].find("non esiste"), std::string::npos);
+}
+
+TEST_F(FileCommandsTest, AskToSaveAfterAMerge)
+{
+    Start(Example());
+    m_services.m_paths = {Merge("altro.p3d")};
+    ASSERT_TRUE(Run(32798));
+    EXPECT_EQ(m_services.Messages(), std::vector<std::string>({"Import eseguito"}));
+    EXPECT_TRUE(Doc().IsModified());
+    const int nMerged = Loads().m_nCount;
+
+    // Cancel keeps everything; Yes saves through the dialog, then the new document comes.
+    m_services.m_saveAnswers = {CServices::saveCancel};
+    ASSERT_TRUE(Run(ID_NEW));
+    EXPECT_EQ(Loads().m_nCount, nMerged);
+    const std::string strSaved = m_scratch.Path("unito.p3d");
+    const std::string strExpected = m_scratch.Path("atteso.p3d");
+    ASSERT_EQ(RunCli({"merge-all", Example(), Merge("altro.p3d"), strExpected}), 0);
+    m_services.m_saveAnswers = {CServices::saveYes};
+    m_services.m_paths = {strSaved};
+    m_services.m_asked.clear();
+    // "Salva" proposes the file's own path, so save-as it elsewhere.
+    Doc().SetPathName("");
+    ASSERT_TRUE(Run(ID_NEW));
+    EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"ask-save", "save"}));
+    EXPECT_TRUE(SameBytes(ReadBytes(strSaved), ReadBytes(strExpected)));
+    EXPECT_EQ(Loads().m_nCount, 0);
+
+    // No discards; a merge of an empty file says so and changes nothing.
+    m_services.m_paths = {Merge("nothing.p3d")};
+    ASSERT_TRUE(Run(32799));
+    EXPECT_EQ(m_services.Messages().back(), "Import non eseguito");
+    EXPECT_FALSE(Doc().IsModified());
+    m_services.m_paths = {Merge("altro.p3d")};
+    ASSERT_TRUE(Run(32799));
+    EXPECT_EQ(Loads().m_nCount, 1);
+    m_services.m_saveAnswers = {CServices::saveNo};
+    ASSERT_TRUE(Run(ID_NEW));
+    EXPECT_EQ(Loads().m_nCount, 0);
+}
+
+TEST_F(FileCommandsTest, ClosingAskFirstAndCancelKeepsTheWindow)
+{
+    Start(Example());
+    ASSERT_TRUE(Run(32784));
+    Doc().SetModifiedFlag(true);
+    m_services.m_saveAnswers = {CServices::saveCancel};
+    ASSERT_TRUE(Run(ID_EXIT));
+    EXPECT_TRUE(m_pApp->Frame().isVisible());
+    m_services.m_saveAnswers = {CServices::saveNo};
+    ASSERT_TRUE(Run(ID_EXIT));
+    EXPECT_FALSE(m_pApp->Frame().isVisible());
+}
+
+TEST_F(FileCommandsTest, ExportsWriteTheBatchToolsBytes)
+{
+    struct SExport
+    {
+        int nId;
+        const char* pszCommand;
+        const char* pszExt;
+    };
+    const SExport exports[] = {
+        {32790, "export-loads", "txt"}, {32792, "export-resultant", "txt"},    {32804, "export-csv", "CSV"},
+        {32793, "export-dxf", "DXF"},   {32796, "export-detailed-dxf", "DXF"},
+    };
+    Start(Example());
+    Painted();
+    for (const SExport& exported : exports)
+    {
+        const std::string strOut = m_scratch.Path(std::string(exported.pszCommand) + ".gui");
+        const std::string strExpected = m_scratch.Path(std::string(exported.pszCommand) + ".cli");
+        m_services.m_paths = {strOut};
+        ASSERT_TRUE(Run(exported.nId));
+        EXPECT_EQ(m_services.m_asked.back().dialog.strDefaultExt, exported.pszExt);
+        ASSERT_EQ(RunCli({exported.pszCommand, Example(), strExpected}), 0);
+        EXPECT_TRUE(SameBytes(ReadBytes(strOut), ReadBytes(strExpected))) << exported.pszCommand;
+        if (std::string(exported.pszExt) == "DXF")
+        {
+            EXPECT_TRUE(testsupport::DxfReadsBack(strOut));
+        }
+    }
+    // A cancelled dialog writes nothing.
+    m_services.m_paths = {""};
+    ASSERT_TRUE(Run(32790));
+    EXPECT_EQ(testsupport::FolderEntries(m_scratch.Dir()).size(), 10u);
+    EXPECT_TRUE(m_services.Messages().empty());
+}
+
+TEST_F(FileCommandsTest, OldFormatImportAsksForANameOnSave)
+{
+    const std::string strOld = m_scratch.Path("vecchio.p");
+    testsupport::WriteBytes(strOld, ReadBytes(testsupport::DataPath("old-two-loads/estimate.p")));
+    Start(Example());
+    m_services.m_paths = {strOld};
+    ASSERT_TRUE(Run(32797));
+    EXPECT_EQ(
+        m_services.Messages(),
+        std::vector<std::string>({"Per salvare i dati nel nuovo formato usare 'Save As' dal menu 'File'"}));
+    EXPECT_EQ(Loads().m_nCount, 2);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(Doc().GetPathName(), Example());
+
+    // "Salva" must not overwrite the example with the imported loads.
+    const std::string strNew = m_scratch.Path("vecchio.p3d");
+    m_services.m_paths = {strNew};
+    ASSERT_TRUE(Run(ID_SAVE));
+    EXPECT_EQ(m_services.m_asked.back().strKind, "save");
+    EXPECT_EQ(m_services.m_asked.back().dialog.strInitialName, "vecchio.p3d");
+    EXPECT_TRUE(SameBytes(ReadBytes(strNew), ReadBytes(testsupport::DataPath("old-two-loads/expected.p3d"))));
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(Doc().GetPathName(), strNew);
+}
+
+TEST_F(FileCommandsTest, LoadsThatAreNotFiniteAreNeverWritten)
+{
+    Start(Example());
+    Loads().GoTo(3);
+    Loads().m_pCurrent->m_dX2 = std::nan("");
+    const std::string strName = Loads().m_pCurrent->m_strName;
+    for (int nId : {int(ID_SAVE_AS), 32804, 32796})
+    {
+        const std::string strOut = m_scratch.Path("out" + std::to_string(nId));
+        m_services.m_paths = {strOut};
+        ASSERT_TRUE(Run(nId));
+        ASSERT_FALSE(m_services.Messages().empty());
+        EXPECT_NE(m_services.Messages().back().find("n. 3"), std::string::npos);
+        EXPECT_NE(m_services.Messages().back().find(strName), std::string::npos);
+    }
+    EXPECT_TRUE(testsupport::FolderEntries(m_scratch.Dir()).empty());
+}
+
+TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
+{
+    Start(Example());
+    const std::string strOld = m_scratch.Path("esistente.p3d");
+    testsupport::WriteBytes(strOld, "contenuto precedente");
+    const std::string strFolder = m_scratch.Path("cartella");
+    ASSERT_EQ(mkdir(strFolder.c_str(), 0755), 0);
+
+    // A device that refuses to grow, a target that is a folder.
+    for (const std::string& strTarget : {std::string("/dev/full"), strFolder})
+    {
+        m_services.m_paths = {strTarget};
+        ASSERT_TRUE(Run(ID_SAVE_AS));
+        ASSERT_FALSE(m_services.Messages().empty());
+        EXPECT_NE(m_services.Messages().back().find(strTarget), std::string::npos)
+            << m_services.Messages().back();
+        EXPECT_EQ(Doc().GetPathName(), Example());
+    }
+
+    // A file-size limit: the write fails half way, the old file keeps its bytes, no temporary is left.
+    struct rlimit previous;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit = previous;
+    limit.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    for (int nId : {int(ID_SAVE_AS), 32796})
+    {
+        m_services.m_paths = {strOld};
+        ASSERT_TRUE(Run(nId));
+        EXPECT_NE(m_services.Messages().back().find("dimensione massima"), std::string::npos);
+    }
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(ReadBytes(strOld), "contenuto precedente");
+    EXPECT_EQ(Sorted(testsupport::FolderEntries(m_scratch.Dir())),
+              std::vector<std::string>({"cartella", "esistente.p3d"}));
+    EXPECT_EQ(Doc().GetPathName(), Example());
+}

@@ -1,0 +1,250 @@
+// The main window as a user meets it: menus, toolbar, shortcuts, routing, status bar, title, the
+// About box, the bars shown and hidden, and the command line.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "AppFixture.h"
+#include "app/MainFrame.h"
+#include "document/ScafometroDoc.h"
+#include "view/ScafometroView.h"
+
+namespace
+{
+// The items of a menu, "-" for a separator and "> name" for a submenu.
+QStringList Items(QMenu* pMenu)
+{
+    QStringList items;
+    for (QAction* pAction : pMenu->actions())
+    {
+        if (pAction->isSeparator())
+            items << "-";
+        else if (pAction->menu())
+            items << "> " + pAction->text();
+        else
+            items << pAction->text();
+    }
+    return items;
+}
+
+QMenu* Popup(CMainFrame& frame, const QString& strTitle)
+{
+    for (QAction* pAction : frame.menuBar()->actions())
+    {
+        if (pAction->text() == strTitle)
+            return pAction->menu();
+    }
+    return nullptr;
+}
+} // namespace
+
+using ShellTest = CAppFixture;
+
+TEST_F(ShellTest, MenusAreAsTheProgramDefinesThem)
+{
+    Start();
+    CMainFrame& frame = m_pApp->Frame();
+    QStringList titles;
+    for (QAction* pAction : frame.menuBar()->actions())
+        titles << pAction->text();
+    EXPECT_EQ(titles, QStringList({"&File", "&Modifica", "&Visualizza", "Zoom", "&?"}));
+
+    EXPECT_EQ(Items(Popup(frame, "&File")), QStringList({"&Nuovo\tCtrl+N",
+                                                         "&Apri...\tCtrl+A",
+                                                         "&Salva\tCtrl+S",
+                                                         "Sa&lva con nome...",
+                                                         "-",
+                                                         "Esporta Carichi su file TXT",
+                                                         "Esporta dettaglio risultante (TXT)",
+                                                         "-",
+                                                         "Esporta risultante per Excel (x, p(x)) (CSV) ",
+                                                         "-",
+                                                         "Esporta Dettaglio risultante (DXF)",
+                                                         "Esporta Particolareggiato (DXF)",
+                                                         "-",
+                                                         "Importa da vecchio formato (*.p)",
+                                                         "-",
+                                                         "Stam&pa...\tCtrl+P",
+                                                         "Antepri&ma di stampa",
+                                                         "Imposta s&tampante...",
+                                                         "-",
+                                                         "&Esci"}));
+    EXPECT_EQ(Items(Popup(frame, "&Modifica")),
+              QStringList({"-", "Inserisci TUTTI  i carichi di un altro file",
+                           "Inserisci un carico EQUIVALENTE ricavato da un altro file pondera"}));
+    QMenu* pView = Popup(frame, "&Visualizza");
+    EXPECT_EQ(Items(pView).mid(0, 9),
+              QStringList({"Barra degli st&rumenti", "Barra di st&ato", "-", "Elenco dei carichi",
+                           "Esplorazione punti discontinuità", "Tavole del Bonjean", "-", "> Calcoli", "-"}));
+    EXPECT_EQ(Items(pView).mid(9),
+              QStringList({"Grafico risultante", "Grafico particolareggiato", "Grafico carico isolato",
+                           "Grafico con part. individuazione carichi", "-", "Risdisegna"}));
+    EXPECT_EQ(Items(pView->actions()[7]->menu()).first(), "Calcolo Risultante e Baricentro dei pesi");
+    EXPECT_EQ(Items(Popup(frame, "Zoom")), QStringList({"Zoom Out", "Auto Zoom"}));
+    EXPECT_EQ(Items(Popup(frame, "&?")), QStringList({"Infor&mazioni su Scafometro..."}));
+}
+
+TEST_F(ShellTest, ToolbarOrderAndCommandsThatNothingHandles)
+{
+    Start();
+    CMainFrame& frame = m_pApp->Frame();
+    QList<int> ids;
+    for (QAction* pAction : frame.ToolBar()->actions())
+    {
+        int nId = 0;
+        for (int nCandidate :
+             {57600, 57601, 57603, 57634, 57635, 57637, 57607, 57664, 32783, 32784, 32777, 32771, 32807})
+        {
+            if (frame.Action(nCandidate) == pAction)
+                nId = nCandidate;
+        }
+        EXPECT_TRUE(nId != 0 || pAction->isSeparator());
+        ids << nId;
+    }
+    EXPECT_EQ(ids, QList<int>({57600, 57601, 57603, 0, 57634, 57635, 57637, 0, 57607, 0, 57664, 32783, 32784,
+                               0, 32777, 32771, 32807}));
+    for (int nId : {57634, 57635, 57637, 57643, 57680, 57681})
+        EXPECT_FALSE(frame.Action(nId)->isEnabled()) << nId;
+    for (int nId : {57600, 57601, 57603, 57604, 32777, 32778, 32779, 32783, 32784, 57607, 57609})
+        EXPECT_TRUE(frame.Action(nId)->isEnabled()) << nId;
+    EXPECT_EQ(frame.Action(57634)->shortcuts(),
+              QList<QKeySequence>({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}));
+    EXPECT_EQ(frame.Action(57643)->shortcuts(),
+              QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}));
+    EXPECT_EQ(frame.Action(57681)->shortcuts(), QList<QKeySequence>({QKeySequence("Shift+F6")}));
+
+    // The disabled shortcuts do nothing; Ctrl+O opens although the menu shows Ctrl+A.
+    for (const char* pszKey : {"Ctrl+C", "Ctrl+X", "Ctrl+V", "Ctrl+Z", "Shift+Ins", "F6"})
+        QTest::keySequence(&frame, QKeySequence(pszKey));
+    EXPECT_TRUE(m_services.m_asked.empty());
+    QTest::keySequence(&frame, QKeySequence("Ctrl+O"));
+    ASSERT_EQ(m_services.Kinds(), std::vector<std::string>({"open"}));
+    EXPECT_EQ(m_services.m_asked[0].dialog.strDefaultExt, "p3d");
+    EXPECT_NE(m_services.m_asked[0].dialog.strFilter.find("File Pesi (*.p3d)"), std::string::npos);
+    QTest::keySequence(&frame, QKeySequence("Ctrl+A"));
+    EXPECT_EQ(m_services.m_asked.size(), 1u);
+}
+
+TEST_F(ShellTest, RedrawFromMenuAndToolbarAndModesRouteToTheView)
+{
+    Start(Example());
+    CScafometroView& view = View();
+    Painted();
+    const int nPasses = view.m_nPasses;
+    ASSERT_TRUE(Run(32777));
+    Painted();
+    EXPECT_EQ(view.m_nPasses, nPasses + 1);
+    auto* pButton =
+        qobject_cast<QToolButton*>(m_pApp->Frame().ToolBar()->widgetForAction(m_pApp->Frame().Action(32777)));
+    ASSERT_NE(pButton, nullptr);
+    QTest::mouseClick(pButton, Qt::LeftButton);
+    Painted();
+    EXPECT_EQ(view.m_nPasses, nPasses + 2);
+    ASSERT_TRUE(Run(32779));
+    EXPECT_EQ(view.m_nMode, 1);
+    ASSERT_TRUE(Run(32778));
+    EXPECT_EQ(view.m_nMode, 0);
+}
+
+TEST_F(ShellTest, StatusBarTitleAndBars)
+{
+    Start();
+    CMainFrame& frame = m_pApp->Frame();
+    EXPECT_EQ(frame.StatusMessage(), "Pronto");
+    EXPECT_EQ(frame.windowTitle(), "Pondera[*] - Scafometro");
+    EXPECT_FALSE(frame.isWindowModified());
+    m_pApp->Document().SetModifiedFlag(true);
+    EXPECT_TRUE(frame.isWindowModified());
+    m_pApp->Document().SetModifiedFlag(false);
+
+    // Hovering a toolbar button shows its prompt; leaving it brings "Pronto" back.
+    QWidget* pButton = frame.ToolBar()->widgetForAction(frame.Action(32783));
+    QStatusTipEvent tip(frame.Action(32783)->statusTip());
+    QApplication::sendEvent(pButton, &tip);
+    EXPECT_EQ(frame.StatusMessage(), "Ingrandisce la finestra di visualizzazione ");
+    EXPECT_EQ(frame.Action(32783)->toolTip(), "Zoom Out");
+    QStatusTipEvent none{QString()};
+    QApplication::sendEvent(pButton, &none);
+    EXPECT_EQ(frame.StatusMessage(), "Pronto");
+
+    QStringList indicators;
+    for (QLabel* pLabel : frame.statusBar()->findChildren<QLabel*>())
+        indicators << pLabel->text();
+    EXPECT_TRUE(indicators.contains("MA") && indicators.contains("NUM") && indicators.contains("BS"));
+
+    ASSERT_TRUE(Run(59392));
+    EXPECT_FALSE(frame.ToolBar()->isVisible());
+    EXPECT_FALSE(frame.Action(59392)->isChecked());
+    ASSERT_TRUE(Run(59392));
+    EXPECT_TRUE(frame.ToolBar()->isVisible());
+    EXPECT_TRUE(frame.Action(59392)->isChecked());
+    ASSERT_TRUE(Run(59393));
+    EXPECT_FALSE(frame.statusBar()->isVisible());
+    EXPECT_FALSE(frame.Action(59393)->isChecked());
+}
+
+TEST_F(ShellTest, AboutBoxTexts)
+{
+    Start();
+    QStringList texts;
+    QString strTitle;
+    QTimer::singleShot(0, [&] {
+        QWidget* pBox = QApplication::activeModalWidget();
+        ASSERT_NE(pBox, nullptr);
+        strTitle = pBox->windowTitle();
+        for (QLabel* pLabel : pBox->findChildren<QLabel*>())
+            texts << pLabel->text();
+        QTest::keyClick(pBox, Qt::Key_Return);
+    });
+    ASSERT_TRUE(Run(57664));
+    EXPECT_EQ(strTitle, "Informazioni su Scafometro");
+    EXPECT_TRUE(texts.contains("Scafometro Versione 2.1"));
+    EXPECT_TRUE(texts.contains("Inoformazioni pratiche d'uso"));
+    EXPECT_TRUE(texts.contains("- Utilizzare la \"rotellina\" del mouse per usare lo zoom dinamico"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(ShellTest, CommandLine)
+{
+    using SLine = CScafometroApp::SCommandLine;
+    EXPECT_EQ(CScafometroApp::ParseCommandLine({}).nShell, SLine::fileNew);
+    const SLine open = CScafometroApp::ParseCommandLine({"a.p3d"});
+    EXPECT_EQ(open.nShell, SLine::fileOpen);
+    EXPECT_EQ(open.strFile, "a.p3d");
+    EXPECT_EQ(CScafometroApp::ParseCommandLine({"/p", "a.p3d"}).nShell, SLine::filePrint);
+    const SLine printTo = CScafometroApp::ParseCommandLine({"-pt", "a.p3d", "Ufficio"});
+    EXPECT_EQ(printTo.nShell, SLine::filePrintTo);
+    EXPECT_EQ(printTo.strPrinter, "Ufficio");
+    EXPECT_EQ(CScafometroApp::ParseCommandLine({"/p"}).nShell, SLine::invalid);
+    EXPECT_EQ(CScafometroApp::ParseCommandLine({"a.p3d", "b.p3d"}).nShell, SLine::invalid);
+
+    // Started on a file, the program shows it at once.
+    Start(Example());
+    EXPECT_EQ(m_pApp->Document().m_listLoads.m_nCount, 42);
+    EXPECT_EQ(m_pApp->Frame().windowTitle(), "motonave.p3d[*] - Scafometro");
+    EXPECT_EQ(m_pApp->RecentFiles(), QStringList({QString::fromStdString(Example())}));
+}
+
+TEST_F(ShellTest, ProgramPrintsFromTheCommandLineAndExits)
+{
+    const QString strPdf = QString::fromStdString(m_scratch.Path("stampa.pdf"));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(SCAFOMETRO_PROGRAM, {"-pt", QString::fromStdString(Example()), strPdf});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(testsupport::ReadBytes(strPdf.toStdString()).compare(0, 5, "%PDF-"), 0);
+
+    program.start(SCAFOMETRO_PROGRAM, {"--version"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.readAllStandardOutput(), "Scafometro 2.1\n");
+}

@@ -1,0 +1,88 @@
+// The user's answers in the GUI tests.
+#include "TestServices.h"
+
+#include <QPrinter>
+
+bool CTestServices::GetOpenFileName(const SFileDialog& dialog, std::string& strPath)
+{
+    m_asked.push_back({"open", "", dialog});
+    if (m_paths.empty())
+        return false;
+    strPath = m_paths.front();
+    m_paths.pop_front();
+    return !strPath.empty();
+}
+
+bool CTestServices::GetSaveFileName(const SFileDialog& dialog, std::string& strPath)
+{
+    m_asked.push_back({"save", "", dialog});
+    if (m_paths.empty())
+        return false;
+    strPath = m_paths.front();
+    m_paths.pop_front();
+    return !strPath.empty();
+}
+
+int CTestServices::MessageBox(const std::string& strText, int)
+{
+    m_asked.push_back({"message", strText, {}});
+    if (m_answers.empty())
+        return IDOK;
+    const int nAnswer = m_answers.front();
+    m_answers.pop_front();
+    return nAnswer;
+}
+
+CServices::ESaveAnswer CTestServices::AskSaveChanges(const std::string& strTitle)
+{
+    m_asked.push_back({"ask-save", strTitle, {}});
+    if (m_saveAnswers.empty())
+        return saveCancel;
+    const ESaveAnswer answer = m_saveAnswers.front();
+    m_saveAnswers.pop_front();
+    return answer;
+}
+
+bool CTestServices::PrintDialog(QPrinter& printer)
+{
+    m_asked.push_back({"print", "", {}});
+    if (m_strPrintPdf.empty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(m_strPrintPdf));
+    return true;
+}
+
+void CTestServices::PageSetupDialog(QPrinter&)
+{
+    m_asked.push_back({"page-setup", "", {}});
+}
+
+void CTestServices::PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    m_asked.push_back({"preview", "", {}});
+    if (m_strPreviewPdf.empty())
+        return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(m_strPreviewPdf));
+    paint(printer);
+}
+
+std::vector<std::string> CTestServices::Messages() const
+{
+    std::vector<std::string> messages;
+    for (const SAsked& asked : m_asked)
+    {
+        if (asked.strKind == "message")
+            messages.push_back(asked.strText);
+    }
+    return messages;
+}
+
+std::vector<std::string> CTestServices::Kinds() const
+{
+    std::vector<std::string> kinds;
+    for (const SAsked& asked : m_asked)
+        kinds.push_back(asked.strKind);
+    return kinds;
+}

@@ -1,0 +1,195 @@
+// The graph view driven with the mouse: zoom box, wheel, pan, Zoom Out, Auto Zoom, resizing, the
+// inverted drag figures, and printing and previewing to PDF.
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "AppFixture.h"
+#include "app/MainFrame.h"
+#include "view/ScafometroView.h"
+
+namespace
+{
+struct SWindow
+{
+    double dXMin, dXMax, dYMin, dYMax;
+};
+
+SWindow WindowOf(const CScafometroView& view)
+{
+    const CWorldWindow& w = view.m_viewport.m_window;
+    return {w.m_dXMin, w.m_dXMax, w.m_dYMin, w.m_dYMax};
+}
+
+void ExpectWindow(const CScafometroView& view, const SWindow& expected, double dTolerance = 1e-9)
+{
+    const SWindow actual = WindowOf(view);
+    EXPECT_NEAR(actual.dXMin, expected.dXMin, dTolerance);
+    EXPECT_NEAR(actual.dXMax, expected.dXMax, dTolerance);
+    EXPECT_NEAR(actual.dYMin, expected.dYMin, dTolerance);
+    EXPECT_NEAR(actual.dYMax, expected.dYMax, dTolerance);
+}
+
+CVector3 World(const CScafometroView& view, QPoint pt)
+{
+    CVector3 world;
+    view.m_viewport.DeviceToWorld(pt.x(), pt.y(), world);
+    return world;
+}
+
+void Wheel(QWidget& widget, int nDelta)
+{
+    const QPointF pt(widget.width() / 3.0, widget.height() / 3.0);
+    QWheelEvent event(pt, widget.mapToGlobal(pt), QPoint(), QPoint(0, nDelta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &event);
+}
+
+// Pixels that are neither white nor the background.
+int DarkPixels(const QImage& image)
+{
+    int nDark = 0;
+    for (int y = 0; y < image.height(); ++y)
+    {
+        for (int x = 0; x < image.width(); ++x)
+            nDark += qGray(image.pixel(x, y)) < 128;
+    }
+    return nDark;
+}
+
+QImage PdfPage(const std::string& strPdf, const std::string& strPng)
+{
+    const QString strStem = QString::fromStdString(strPng).chopped(4);
+    QProcess::execute("pdftoppm",
+                      {"-png", "-r", "40", "-singlefile", QString::fromStdString(strPdf), strStem});
+    return QImage(QString::fromStdString(strPng));
+}
+} // namespace
+
+using ViewTest = CAppFixture;
+
+TEST_F(ViewTest, ZoomBoxWheelZoomOutPanAndAutoZoom)
+{
+    Start(Example());
+    CScafometroView& view = View();
+    Painted();
+    const SWindow fitted = WindowOf(view);
+    EXPECT_TRUE(view.m_bAutoZoom);
+
+    // A box dragged from bottom right to top left takes the corners' world ranges.
+    const QPoint a(400, 300), b(150, 100);
+    const CVector3 wa = World(view, a), wb = World(view, b);
+    Drag(Qt::RightButton, a, b);
+    EXPECT_FALSE(view.m_bAutoZoom);
+    ExpectWindow(view, {wb.GetX(), wa.GetX(), wa.GetY(), wb.GetY()});
+    Painted();
+
+    // One notch of the wheel on x 0..100: 12..88 in, then -12..112 out of 0..100 again.
+    ASSERT_TRUE(Run(32784));
+    view.m_viewport.m_window.Set(0, 0, 100, 100);
+    view.m_bAutoZoom = false;
+    Wheel(view, 120);
+    ExpectWindow(view, {12, 88, 12, 88}, 1e-5);
+    view.m_viewport.m_window.Set(0, 0, 100, 100);
+    Wheel(view, -120);
+    ExpectWindow(view, {-12, 112, -12, 112}, 1e-5);
+    // A high-resolution wheel's fraction of a notch zooms its share.
+    view.m_viewport.m_window.Set(0, 0, 100, 100);
+    Wheel(view, 30);
+    ExpectWindow(view, {3, 97, 3, 97}, 1e-5);
+
+    // Zoom Out right after Auto Zoom.
+    ASSERT_TRUE(Run(32784));
+    view.m_viewport.m_window.Set(0, 0, 100, 100);
+    ASSERT_TRUE(Run(32783));
+    ExpectWindow(view, {-10, 110, -10, 110}, 1e-5);
+    EXPECT_FALSE(view.m_bAutoZoom);
+
+    // A left drag moves the graph with the pointer.
+    Painted();
+    const SWindow before = WindowOf(view);
+    const QPoint from(300, 300), to(400, 250);
+    const CVector3 w0 = World(view, from), w1 = World(view, to);
+    Drag(Qt::LeftButton, from, to);
+    ExpectWindow(view, {before.dXMin + w0.GetX() - w1.GetX(), before.dXMax + w0.GetX() - w1.GetX(),
+                        before.dYMin + w0.GetY() - w1.GetY(), before.dYMax + w0.GetY() - w1.GetY()});
+
+    // Auto Zoom fits the resultant again at the next pass.
+    ASSERT_TRUE(Run(32784));
+    Painted();
+    ExpectWindow(view, fitted);
+
+    // A release that no press in the view began changes nothing.
+    QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_TRUE(view.m_bAutoZoom);
+}
+
+TEST_F(ViewTest, DragFiguresInvertAndEraseThemselves)
+{
+    Start(Example());
+    CScafometroView& view = View();
+    const QImage clean = Painted();
+    const int nPasses = view.m_nPasses;
+    QTest::mousePress(&view, Qt::RightButton, Qt::NoModifier, QPoint(100, 100));
+    QMouseEvent move(QEvent::MouseMove, QPointF(300, 200), view.mapToGlobal(QPointF(300, 200)), Qt::NoButton,
+                     Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &move);
+    QApplication::processEvents();
+    const QImage dragging = view.grab().toImage();
+    EXPECT_EQ(view.m_nPasses, nPasses);
+    // The box's corner pixel is inverted; the rest of the view is untouched.
+    EXPECT_EQ(dragging.pixel(200, 100), ~clean.pixel(200, 100) | 0xff000000);
+    EXPECT_EQ(dragging.pixel(200, 150), clean.pixel(200, 150));
+    // Moving back to the press point erases the box.
+    QMouseEvent back(QEvent::MouseMove, QPointF(100, 100), view.mapToGlobal(QPointF(100, 100)), Qt::NoButton,
+                     Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &back);
+    QApplication::processEvents();
+    EXPECT_EQ(view.grab().toImage(), clean);
+}
+
+TEST_F(ViewTest, ResizeKeepsTheWorldWindow)
+{
+    Start(Example());
+    CScafometroView& view = View();
+    Painted();
+    ASSERT_TRUE(Run(32783));
+    Painted();
+    const SWindow zoomed = WindowOf(view);
+    m_pApp->Frame().resize(700, 500);
+    QApplication::processEvents();
+    Painted();
+    ExpectWindow(view, zoomed);
+    EXPECT_EQ(view.m_viewport.m_rcDevice.right, view.width());
+    EXPECT_EQ(view.m_viewport.m_rcDevice.bottom, view.height());
+}
+
+TEST_F(ViewTest, PrintAndPreviewDrawTheGraphOnThePage)
+{
+    Start(Example());
+    CScafometroView& view = View();
+    Painted();
+    m_services.m_strPrintPdf = m_scratch.Path("stampa.pdf");
+    ASSERT_TRUE(Run(57607));
+    const QImage page = PdfPage(m_services.m_strPrintPdf, m_scratch.Path("stampa.png"));
+    ASSERT_FALSE(page.isNull());
+    // The curve and the axes fill the page: ink in each half of it, and the page mostly paper.
+    const int nDark = DarkPixels(page);
+    EXPECT_GT(DarkPixels(page.copy(0, 0, page.width() / 2, page.height())), 100);
+    EXPECT_GT(DarkPixels(page.copy(page.width() / 2, 0, page.width() / 2, page.height())), 100);
+    EXPECT_LT(nDark, page.width() * page.height() / 10);
+    // Back on the screen the graph fills the client area again.
+    EXPECT_EQ(view.m_viewport.m_rcDevice.right, view.width());
+    EXPECT_EQ(view.m_viewport.m_rcDevice.bottom, view.height());
+
+    m_services.m_strPreviewPdf = m_scratch.Path("anteprima.pdf");
+    ASSERT_TRUE(Run(57609));
+    EXPECT_GT(DarkPixels(PdfPage(m_services.m_strPreviewPdf, m_scratch.Path("anteprima.png"))), 200);
+
+    // A cancelled print dialog prints nothing.
+    m_services.m_strPrintPdf.clear();
+    ASSERT_TRUE(Run(57607));
+    EXPECT_EQ(m_services.Kinds().back(), "print");
+}

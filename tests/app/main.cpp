@@ -1,0 +1,14 @@
+// The program's tests run headless: Qt draws offscreen unless told otherwise.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Ventaglio"));
+    QApplication::setApplicationName(QStringLiteral("Scafometro"));
+    return RUN_ALL_TESTS();
+}
