@@ -19,10 +19,20 @@ void CLoad::Normalize()
     if (m_dX1 == m_dX2)
         m_dX1 = m_dX2 + 0.001;
     if (m_dX1 == m_dX2)
+    {
         m_dX1 = std::nextafter(m_dX2, HUGE_VAL);
+        // At the largest double the step up is infinite, which no file could hold: step down.
+        if (std::isinf(m_dX1) && std::isfinite(m_dX2))
+            m_dX1 = std::nextafter(m_dX2, -HUGE_VAL);
+    }
     if (m_dX1 > m_dX2)
         std::swap(m_dX1, m_dX2);
     const double dLength = m_dX2 - m_dX1;
+    if (std::isinf(dLength) && std::isfinite(m_dX1) && std::isfinite(m_dX2))
+    {
+        NormalizeBeyondLargestLength();
+        return;
+    }
     // A centroid that is not a number is as impossible as one outside the load: one NaN here
     // would otherwise poison the whole curve.
     if (m_dXgRel >= dLength || m_dXgRel <= 0 || std::isnan(m_dXgRel))
@@ -30,6 +40,19 @@ void CLoad::Normalize()
     const double k = 2 * m_dWeight / (dLength * dLength);
     m_dY1 = k * (2 * dLength - 3 * m_dXgRel);
     m_dY2 = k * (3 * m_dXgRel - dLength);
+}
+
+void CLoad::NormalizeBeyondLargestLength()
+{
+    // Ends so far apart that their distance overflows: worked out from the half length, which
+    // is finite, the centroid stays a number that a file can hold, and the ordinates are
+    // numbers too rather than 0 times infinity.
+    const double dHalf = m_dX2 / 2 - m_dX1 / 2;
+    if (m_dXgRel <= 0 || std::isnan(m_dXgRel))
+        m_dXgRel = dHalf;
+    const double dRatio = m_dXgRel / dHalf;
+    m_dY1 = m_dWeight / dHalf * (2 - 1.5 * dRatio);
+    m_dY2 = m_dWeight / dHalf * (1.5 * dRatio - 1);
 }
 
 double CLoad::ValueAt(double x) const

@@ -43,5 +43,6 @@ public:
 
 private:
     CLoad(const CLoad&) = delete;
+    void NormalizeBeyondLargestLength();
     CLoad& operator=(const CLoad&) = delete;
 };

@@ -58,6 +58,33 @@ TEST(Load, ZeroLengthBecomesTheSmallestLoadThere)
     load.Normalize();
     EXPECT_EQ(load.m_dX2, std::nextafter(1e13, 2e13));
     EXPECT_TRUE(std::isfinite(load.m_dY1));
+
+    // At the largest double the step goes down: a file must be able to hold both ends.
+    const double dMax = std::numeric_limits<double>::max();
+    load.m_dX1 = load.m_dX2 = dMax;
+    load.Normalize();
+    EXPECT_EQ(load.m_dX1, std::nextafter(dMax, 0.0));
+    EXPECT_EQ(load.m_dX2, dMax);
+}
+
+TEST(Load, EndsFartherApartThanTheLargestDoubleKeepFiniteValues)
+{
+    // Their distance overflows; the centroid and the ordinates are worked out from half of it.
+    const double dMax = std::numeric_limits<double>::max();
+    CLoad load;
+    load.m_dWeight = 1e300;
+    load.m_dX1 = dMax;
+    load.m_dX2 = -dMax;
+    load.m_dXgRel = 0;
+    load.Normalize();
+    EXPECT_EQ(load.m_dX1, -dMax);
+    EXPECT_EQ(load.m_dXgRel, dMax) << "the middle";
+    EXPECT_DOUBLE_EQ(load.m_dY1, 1e300 / dMax / 2) << "a rectangle of the weight over twice dMax";
+    EXPECT_DOUBLE_EQ(load.m_dY2, load.m_dY1);
+    load.m_dXgRel = 2 * (dMax / 3); // a third of the way: a triangle
+    load.Normalize();
+    EXPECT_DOUBLE_EQ(load.m_dY1, 1e300 / dMax);
+    EXPECT_NEAR(load.m_dY2, 0, 1e-20);
 }
 
 TEST(Load, ValueAtIncludesBothEndsOnly)
