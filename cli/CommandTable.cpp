@@ -30,6 +30,10 @@ const SCommand kCommands[] = {
      "plot FILE.p3d OUT.png|OUT.svg|OUT.pdf [--mode resultant|detailed|single|highlight] [--load N] [--size "
      "WxH]",
      "the graph of FILE as a picture", RunPlot},
+    {"strength", "strength FILE.p3d HULL [--density RHO] [--table OUT.csv] [--plot OUT.png|svg|pdf] [--size WxH]",
+     "FILE floated on the hull's table of sectional areas: drafts, shear force and bending moment", RunStrength},
+    {"export-stations", "export-stations FILE.p3d OUT --from X0 --to X1 --count N",
+     "the weight and centre of each of N equal station intervals as CSV", RunExportStations},
 };
 } // namespace
 

@@ -1,15 +1,17 @@
 // scafometro-cli plot: the graph of a weight file as a PNG, SVG or PDF picture, drawn headless by
-// the view's drawing pass with the automatic fit.
+// the view's drawing pass with the automatic fit; and the picture of scafometro-cli strength.
 #include <QGuiApplication>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/WeightFile.h"
 #include "document/FileException.h"
 #include "model/LoadList.h"
+#include "model/StrengthResult.h"
 #include "platform/GraphPicture.h"
 #include "platform/QtSurface.h"
 
@@ -24,9 +26,6 @@ void PassQtMessage(QtMsgType type, const QMessageLogContext&, const QString& str
     std::fprintf(stderr, "scafometro-cli: %s\n", strMessage.toLocal8Bit().constData());
 }
 
-// Pictures larger than this on either side would take gigabytes of memory.
-constexpr long kMaxSide = 10000;
-
 struct SPlotOptions
 {
     std::string strInput;
@@ -36,19 +35,6 @@ struct SPlotOptions
     int nWidth = 1200;
     int nHeight = 800;
 };
-
-bool ParseLong(const std::string& strText, long nMin, long nMax, long& nValue)
-{
-    if (strText.empty() || strText.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    errno = 0;
-    char* pEnd = nullptr;
-    const long n = std::strtol(strText.c_str(), &pEnd, 10);
-    if (errno != 0 || *pEnd != '\0' || n < nMin || n > nMax)
-        return false;
-    nValue = n;
-    return true;
-}
 
 bool ParseMode(const std::string& strText, int& nMode)
 {
@@ -62,19 +48,6 @@ bool ParseMode(const std::string& strText, int& nMode)
         }
     }
     return false;
-}
-
-bool ParseSize(const std::string& strText, int& nWidth, int& nHeight)
-{
-    const size_t nCross = strText.find('x');
-    long nW = 0;
-    long nH = 0;
-    if (nCross == std::string::npos || !ParseLong(strText.substr(0, nCross), 1, kMaxSide, nW) ||
-        !ParseLong(strText.substr(nCross + 1), 1, kMaxSide, nH))
-        return false;
-    nWidth = static_cast<int>(nW);
-    nHeight = static_cast<int>(nH);
-    return true;
 }
 
 // False, with a line on stderr saying what is wrong, for arguments that do not make a plot.
@@ -126,6 +99,14 @@ bool ParseArguments(const CArgs& args, SPlotOptions& options)
     }
     return true;
 }
+
+// Pictures need no display: without a platform chosen, Qt draws offscreen.
+void PrepareQt()
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler(PassQtMessage);
+}
 } // namespace
 
 int RunPlot(const CArgs& args)
@@ -150,10 +131,7 @@ int RunPlot(const CArgs& args)
         return UsageError("plot");
     }
 
-    // Pictures need no display: without a platform chosen, Qt draws offscreen.
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    qInstallMessageHandler(PassQtMessage);
+    PrepareQt();
     int nArgc = 1;
     char szName[] = "scafometro-cli";
     char* argv[] = {szName, nullptr};
@@ -167,6 +145,30 @@ int RunPlot(const CArgs& args)
     picture.m_nScreenDpiY = CQtSurface::PrimaryScreenDpiY();
     std::string strError;
     if (!picture.Write(options.strOutput, strError))
+    {
+        std::fprintf(stderr, "scafometro-cli: %s\n", strError.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int WriteStrengthPicture(const CArgs&, const CStrengthResult& result, const std::string& strPath, int nWidth,
+                         int nHeight)
+{
+    PrepareQt();
+    int nArgc = 1;
+    char szName[] = "scafometro-cli";
+    char* argv[] = {szName, nullptr};
+    QGuiApplication application(nArgc, argv);
+
+    CLoadList list;
+    CGraphPicture picture(list);
+    picture.m_pStrength = &result;
+    picture.m_nWidth = nWidth;
+    picture.m_nHeight = nHeight;
+    picture.m_nScreenDpiY = CQtSurface::PrimaryScreenDpiY();
+    std::string strError;
+    if (!picture.Write(strPath, strError))
     {
         std::fprintf(stderr, "scafometro-cli: %s\n", strError.c_str());
         return 1;

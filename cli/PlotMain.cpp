@@ -1,7 +1,17 @@
-// scafometro-plot: the plot command of scafometro-cli, which starts it with the same arguments.
+// scafometro-plot: the batch tool's commands that draw pictures (plot, strength --plot), started by
+// scafometro-cli with the command's name and its arguments.
+#include <cstdio>
+
 #include "cli/Commands.h"
 
 int main(int argc, char** argv)
 {
-    return RunPlot(CArgs(argv + 1, argv + argc));
+    if (argc >= 2)
+    {
+        if (const SCommand* pCommand = FindCommand(argv[1]))
+            return pCommand->pRun(CArgs(argv + 2, argv + argc));
+    }
+    std::fprintf(stderr,
+                 "scafometro-plot: started by scafometro-cli, as scafometro-plot COMMAND ARGUMENTS...\n");
+    return 2;
 }

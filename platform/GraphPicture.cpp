@@ -13,6 +13,7 @@
 #include <cctype>
 
 #include "platform/QtSurface.h"
+#include "view/StrengthPlot.h"
 #include "view/Viewport.h"
 
 namespace
@@ -53,6 +54,11 @@ CGraphPicture::EFormat CGraphPicture::FormatOf(const std::string& strPath)
 void CGraphPicture::Render(QPainter& painter, const SRect& rcDevice)
 {
     CQtSurface surface(painter, m_nScreenDpiY);
+    if (m_pStrength)
+    {
+        CStrengthPlot(*m_pStrength).Draw(surface, rcDevice);
+        return;
+    }
     CViewport viewport;
     viewport.m_rcDevice = rcDevice;
     CGraphPass pass(m_list, viewport);

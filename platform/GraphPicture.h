@@ -8,6 +8,7 @@
 #include "view/Surface.h"
 
 class CLoadList;
+class CStrengthResult;
 class QImage;
 class QPainter;
 
@@ -44,6 +45,8 @@ public:
     int m_nHeight = 800;
     // The screen on which the label font's point size is measured.
     int m_nScreenDpiY = 96;
+    // When set, the picture shows the hull girder's strength panels instead of the list's graph.
+    const CStrengthResult* m_pStrength = nullptr;
 
 private:
     CGraphPicture(const CGraphPicture&) = delete;

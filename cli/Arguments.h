@@ -1,0 +1,16 @@
+// Reading the batch commands' option values: whole numbers, decimal numbers, picture names and sizes.
+#pragma once
+
+#include <string>
+
+// Largest side of a picture: larger ones would take gigabytes of memory.
+constexpr long kMaxPictureSide = 10000;
+
+// Digits only, within nMin..nMax.
+bool ParseLong(const std::string& strText, long nMin, long nMax, long& nValue);
+// A finite decimal number, with a point whatever the locale.
+bool ParseNumber(const std::string& strText, double& dValue);
+// "WxH", each side within 1..kMaxPictureSide.
+bool ParseSize(const std::string& strText, int& nWidth, int& nHeight);
+// Whether the path names a picture the batch tool draws: .png, .svg or .pdf in any case.
+bool IsPictureName(const std::string& strPath);
