@@ -46,14 +46,6 @@ CDetailedDrawing::CDetailedDrawing(CLoadList& list) : m_list(list) {}
 
 CDetailedDrawing::~CDetailedDrawing() = default;
 
-double CDetailedDrawing::PartialSum(int k, double x) const
-{
-    double dSum = 0;
-    for (int i = 0; i < k; ++i)
-        dSum += m_ordinates[static_cast<size_t>(i)].At(x);
-    return dSum;
-}
-
 void CDetailedDrawing::WriteTo(CDxfFile& file)
 {
     m_loads = m_list.Loads();
@@ -213,7 +205,7 @@ void CDetailedDrawing::LabelPiece(SBand& band, size_t i)
     {
         const double a = band.dPieceStart;
         const double u = (c + a) * 0.5;
-        const double dLow = PartialSum(band.nLoad - 1, u + kLimitOffset);
+        const double dLow = CLoadOrdinate::PartialSum(m_ordinates, k - 1, u + kLimitOffset);
         const double dHigh = dLow + m_ordinates[k - 1].At(u + kLimitOffset);
         const double dHeight = Smaller(std::fabs((dHigh - dLow) * 0.3), std::fabs((c - a) * 0.3));
         band.labels.insert(band.labels.end(), {u, dLow + (dHigh - dLow) * 0.3, dHeight});

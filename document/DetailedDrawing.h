@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/LoadOrdinate.h"
+#include "model/LoadOrdinate.h"
 #include "view/Vector3.h"
 
 class CDxfFile;
@@ -36,8 +36,6 @@ private:
     void Line(SBand& band, double x1, double y1, double x2, double y2);
     // Writes strOut and empties it once it holds nAtLeast bytes.
     static void Flush(CDxfFile& file, std::string& strOut, size_t nAtLeast);
-    // S_k at x, summed as the list's PartialSumAt sums it.
-    double PartialSum(int k, double x) const;
 
     CLoadList& m_list;
     std::vector<CLoad*> m_loads;

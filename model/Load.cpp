@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "model/LoadOrdinate.h"
+
 CLoad::CLoad()
     : m_dZg(0), m_dYg(0), m_dXgRel(0.5), m_dX1(0), m_dY1(0), m_dX2(1.0), m_dY2(0), m_dWeight(0),
       m_pNext(nullptr), m_pPrev(nullptr)
@@ -57,9 +59,7 @@ void CLoad::NormalizeBeyondLargestLength()
 
 double CLoad::ValueAt(double x) const
 {
-    if (x < m_dX1 || x > m_dX2)
-        return 0;
-    return m_dY1 + (m_dY2 - m_dY1) / (m_dX2 - m_dX1) * (x - m_dX1);
+    return CLoadOrdinate::At(*this, x);
 }
 
 void CLoad::CopyFrom(const CLoad& other)

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "model/ListBox.h"
+#include "model/LoadOrdinate.h"
 #include "model/ResultantLimits.h"
 
 CLoadList::~CLoadList()
@@ -274,14 +275,7 @@ void CLoadList::RebuildAbscissae()
 
 double CLoadList::ValueAt(double x)
 {
-    if (m_nCount == 0)
-        return 0;
-    double dSum = 0;
-    First();
-    do
-        dSum += m_pCurrent->ValueAt(x);
-    while (Next());
-    return dSum;
+    return PartialSumAt(m_nCount, x);
 }
 
 double CLoadList::PartialSumAt(int n, double x)
@@ -293,7 +287,7 @@ double CLoadList::PartialSumAt(int n, double x)
     First();
     for (int i = 1; i <= n; ++i)
     {
-        dSum += m_pCurrent->ValueAt(x);
+        dSum += CLoadOrdinate::At(*m_pCurrent, x);
         if (i < n)
             Next();
     }
@@ -305,7 +299,7 @@ void CLoadList::RunningSumsAt(double x, std::vector<double>& sums)
     sums.assign(static_cast<size_t>(m_nCount) + 1, 0.0);
     size_t k = 1;
     for (CLoad* pLoad = Head(); pLoad; pLoad = pLoad->m_pNext, ++k)
-        sums[k] = sums[k - 1] + pLoad->ValueAt(x);
+        sums[k] = sums[k - 1] + CLoadOrdinate::At(*pLoad, x);
 }
 
 double CLoadList::MaxOrdinate()

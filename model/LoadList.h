@@ -69,15 +69,12 @@ public:
     void ExportResultantDxf(CDxfFile& file);
     void ExportDetailedDxf(CDxfFile& file);
     // Graph (view/LoadListDraw.cpp, view/LoadListAxes.cpp).
-    void DrawAxes(CViewport& viewport);
-    void DrawResultant(CViewport& viewport);
-    void ComputePlotBounds(CViewport& viewport);
     void DrawCumulative(CViewport& viewport);
     void DrawSelectedLoad(int n, CViewport& viewport);
     void FillLoadBand(int n, CViewport& viewport, std::uint32_t crColour);
     int PickLoad(double x, double y);
-    // The same three from the resultant's limits, which a drawing pass computes once for all of
-    // them right after its rebuild of the abscissae (model/ResultantLimits.h).
+    // From the resultant's limits, which a drawing pass computes once for all three right after
+    // its rebuild of the abscissae (model/ResultantLimits.h).
     void DrawAxes(CViewport& viewport, double dMaxOrdinate);
     void DrawResultant(CViewport& viewport, const CResultantLimits& limits);
     void ComputePlotBounds(CViewport& viewport, const CResultantLimits& limits);

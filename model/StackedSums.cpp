@@ -6,18 +6,7 @@
 #include <memory>
 
 #include "model/Load.h"
-
-namespace
-{
-// sums[q] += y1 + dSlope * (xs[q] - x1): the load's ordinate as CLoad::ValueAt computes it inside
-// its extent, term for term, so that the compiler can run it over several abscissae at once.
-void AddSpan(const double* __restrict xs, double* __restrict sums, size_t nCount, double y1, double dSlope,
-             double x1)
-{
-    for (size_t q = 0; q < nCount; ++q)
-        sums[q] += y1 + dSlope * (xs[q] - x1);
-}
-} // namespace
+#include "model/LoadOrdinate.h"
 
 CStackedSums::CStackedSums(std::vector<double> xs)
     : m_xs(std::move(xs)), m_sums(m_xs.size(), 0.0),
@@ -66,9 +55,9 @@ void CStackedSums::AddAll(const std::vector<CLoad*>& loads)
         const auto itBegin = std::lower_bound(m_xs.begin(), m_xs.end(), pLoad->m_dX1);
         const auto itEnd = std::upper_bound(itBegin, m_xs.end(), pLoad->m_dX2);
         if (itBegin < itEnd)
-            spans.push_back(
-                SSpan{static_cast<size_t>(itBegin - m_xs.begin()), static_cast<size_t>(itEnd - m_xs.begin()),
-                      (pLoad->m_dY2 - pLoad->m_dY1) / (pLoad->m_dX2 - pLoad->m_dX1), pLoad, false});
+            spans.push_back(SSpan{static_cast<size_t>(itBegin - m_xs.begin()),
+                                  static_cast<size_t>(itEnd - m_xs.begin()), CLoadOrdinate::Slope(*pLoad),
+                                  pLoad, false});
     }
     // Each stretch takes every load in list order, so each sum still adds its terms in that order.
     // The stretch is worked on in a buffer of its own: abscissae and sums lying a multiple of 4 KiB
@@ -97,10 +86,11 @@ void CStackedSums::AddAll(const std::vector<CLoad*>& loads)
             if (span.bEvaluate)
             {
                 for (size_t q = 0; q < nEnd - nBegin; ++q)
-                    pSums[q] += span.pLoad->ValueAt(pXs[q]);
+                    pSums[q] += CLoadOrdinate::At(*span.pLoad, pXs[q]);
             }
             else
-                AddSpan(pXs, pSums, nEnd - nBegin, span.pLoad->m_dY1, span.dSlope, span.pLoad->m_dX1);
+                CLoadOrdinate::AddInside(pXs, pSums, nEnd - nBegin, span.pLoad->m_dY1, span.dSlope,
+                                         span.pLoad->m_dX1);
         }
         std::copy(pStretch->sums, pStretch->sums + (nTo - nFrom), m_sums.begin() + nFrom);
     }
@@ -111,7 +101,7 @@ void CStackedSums::Add(const CLoad& load)
     if (!m_bOrdered || std::isnan(load.m_dX1) || std::isnan(load.m_dX2))
     {
         for (size_t q = 0; q < m_xs.size(); ++q)
-            m_sums[q] += load.ValueAt(m_xs[q]);
+            m_sums[q] += CLoadOrdinate::At(load, m_xs[q]);
         return;
     }
     // Outside X1..X2 a load gives exactly +0, and a running sum that starts at +0 never becomes
@@ -121,7 +111,7 @@ void CStackedSums::Add(const CLoad& load)
     if (itBegin >= itEnd)
         return;
     const size_t nBegin = static_cast<size_t>(itBegin - m_xs.begin());
-    const double dSlope = (load.m_dY2 - load.m_dY1) / (load.m_dX2 - load.m_dX1);
-    AddSpan(m_xs.data() + nBegin, m_sums.data() + nBegin, static_cast<size_t>(itEnd - itBegin), load.m_dY1,
-            dSlope, load.m_dX1);
+    CLoadOrdinate::AddInside(m_xs.data() + nBegin, m_sums.data() + nBegin,
+                             static_cast<size_t>(itEnd - itBegin), load.m_dY1, CLoadOrdinate::Slope(load),
+                             load.m_dX1);
 }

@@ -29,12 +29,6 @@ bool TickPoint(CViewport& viewport, const CVector3& v, SPoint& d)
 }
 } // namespace
 
-void CLoadList::DrawAxes(CViewport& viewport)
-{
-    if (viewport.m_pSurface)
-        DrawAxes(viewport, MaxOrdinate());
-}
-
 void CLoadList::DrawAxes(CViewport& viewport, double pMax)
 {
     CSurface* pSurface = viewport.m_pSurface;

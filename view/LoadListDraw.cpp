@@ -55,20 +55,9 @@ std::vector<double> DeviceXs(const CViewport& viewport, const std::vector<double
 }
 } // namespace
 
-void CLoadList::DrawResultant(CViewport& viewport)
-{
-    DrawResultant(viewport, CResultantLimits(*this));
-}
-
 void CLoadList::DrawResultant(CViewport& viewport, const CResultantLimits& limits)
 {
     DrawOutline(viewport, DeviceXs(viewport, limits.m_xs), limits.m_lefts, limits.m_rights);
-}
-
-void CLoadList::ComputePlotBounds(CViewport& viewport)
-{
-    RebuildAbscissae();
-    ComputePlotBounds(viewport, CResultantLimits(*this));
 }
 
 void CLoadList::ComputePlotBounds(CViewport& viewport, const CResultantLimits& limits)

@@ -73,5 +73,5 @@ void DrawLiteralPass(CLoadList& list, CViewport& viewport, CSurface& surface, in
         for (int i = 1; i <= list.m_nCount; ++i)
             DrawOutline(list, viewport, i, false);
     }
-    list.DrawAxes(viewport);
+    list.DrawAxes(viewport, list.MaxOrdinate());
 }

@@ -12,6 +12,7 @@
 
 #include "../view/GraphTestLists.h"
 #include "document/File.h"
+#include "model/ResultantLimits.h"
 #include "platform/GraphPicture.h"
 #include "view/Viewport.h"
 
@@ -39,7 +40,8 @@ QPoint PixelOf(CLoadList& list, const QImage& image, double x, double y)
 {
     CViewport viewport;
     viewport.m_rcDevice = SRect{0, 0, image.width(), image.height()};
-    list.ComputePlotBounds(viewport);
+    list.RebuildAbscissae();
+    list.ComputePlotBounds(viewport, CResultantLimits(list));
     SPoint pt;
     EXPECT_TRUE(viewport.WorldToDevice(CVector3(x, y), pt));
     return QPoint(pt.x, pt.y);

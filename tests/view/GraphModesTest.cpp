@@ -6,6 +6,7 @@
 
 #include "GraphTestLists.h"
 #include "RecordingSurface.h"
+#include "model/ResultantLimits.h"
 #include "view/GraphPass.h"
 #include "view/Viewport.h"
 
@@ -166,9 +167,10 @@ TEST(GraphModes, CurvesMatchTheLiteralSumsBitForBit)
     list.RebuildAbscissae();
     // A device of 2^27 pixels a side, so that differences far below a screen's pixel show.
     CViewport viewport = Viewport(1 << 27, 1 << 27);
-    list.ComputePlotBounds(viewport);
+    const CResultantLimits limits(list);
+    list.ComputePlotBounds(viewport, limits);
     ExpectSameCalls(
-        viewport, [&] { list.DrawResultant(viewport); },
+        viewport, [&] { list.DrawResultant(viewport, limits); },
         [&] { LiteralOutline(list, viewport, list.m_nCount); });
     ExpectSameCalls(
         viewport, [&] { list.DrawCumulative(viewport); },
