@@ -43,6 +43,7 @@ CScafometroDoc::CScafometroDoc(CServices& services) : CDocument(services)
     OnCommand(ID_IMPORT_OLD_FORMAT, [this] { OnImportOldFormat(); });
     OnCommand(ID_INSERT_ALL_LOADS, [this] { OnInsertAllLoads(); });
     OnCommand(ID_INSERT_EQUIVALENT_LOAD, [this] { OnInsertEquivalentLoad(); });
+    OnCommand(ID_VIEW_BONJEAN, [this] { OnViewBonjean(); });
 }
 
 CScafometroDoc::~CScafometroDoc() = default;
@@ -228,4 +229,9 @@ void CScafometroDoc::OnExportDetailedDxf()
 {
     CDxfFile file;
     Export(kDxfDialog, file, [&] { m_listLoads.ExportDetailedDxf(file); });
+}
+
+void CScafometroDoc::OnViewBonjean()
+{
+    m_dlgBonjean.exec();
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "dialogs/BonjeanDlg.h"
 #include "model/LoadList.h"
 #include "platform/Document.h"
 
@@ -23,6 +24,7 @@ public:
         ID_INSERT_ALL_LOADS = 32798,
         ID_INSERT_EQUIVALENT_LOAD = 32799,
         ID_EXPORT_RESULTANT_CSV = 32804,
+        ID_VIEW_BONJEAN = 32807,
     };
 
     explicit CScafometroDoc(CServices& services);
@@ -44,8 +46,10 @@ public:
     void OnExportResultantCsv();
     void OnExportResultantDxf();
     void OnExportDetailedDxf();
+    void OnViewBonjean();
 
     CLoadList m_listLoads;
+    CBonjeanDlg m_dlgBonjean;
 
 protected:
     std::string ProposedSaveName() const override;

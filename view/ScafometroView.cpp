@@ -7,6 +7,9 @@
 #include <QWheelEvent>
 #include <optional>
 
+#include "dialogs/DiscontinuityDlg.h"
+#include "dialogs/LoadListDlg.h"
+#include "dialogs/QtListBox.h"
 #include "document/ScafometroDoc.h"
 #include "platform/QtSurface.h"
 #include "platform/WaitCursor.h"
@@ -51,6 +54,11 @@ CScafometroView::CScafometroView(CScafometroDoc& document, QPrinter& printer, QW
     OnCommand(ID_VIEW_REDRAW, [this] { OnViewRedraw(); });
     OnCommand(ID_VIEW_RESULTANT, [this] { OnViewResultant(); });
     OnCommand(ID_VIEW_DETAILED, [this] { OnViewDetailed(); });
+    OnCommand(ID_VIEW_LOADS, [this] { OnViewLoadList(); });
+    OnCommand(ID_VIEW_RESULTS, [this] { OnViewResult(); });
+    OnCommand(ID_VIEW_SINGLE_LOAD, [this] { OnViewSingleLoad(); });
+    OnCommand(ID_VIEW_LOAD_IN_WHOLE, [this] { OnViewLoadInWhole(); });
+    OnCommand(ID_VIEW_DISCONTINUITIES, [this] { OnViewDiscontinuities(); });
     OnCommand(ID_ZOOM_OUT, [this] { OnZoomOut(); });
     OnCommand(ID_ZOOM_AUTO, [this] { OnZoomAuto(); });
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
@@ -59,7 +67,11 @@ CScafometroView::CScafometroView(CScafometroDoc& document, QPrinter& printer, QW
     document.m_views.push_back([this] { OnUpdate(); });
 }
 
-CScafometroView::~CScafometroView() = default;
+CScafometroView::~CScafometroView()
+{
+    delete m_pLoadListDlg;
+    delete m_pDiscontinuityDlg;
+}
 
 void CScafometroView::OnDraw(CSurface& surface)
 {
@@ -75,6 +87,10 @@ void CScafometroView::OnDraw(CSurface& surface)
 void CScafometroView::OnUpdate()
 {
     Invalidate();
+    if (m_pLoadListDlg)
+        m_pLoadListDlg->hide();
+    if (m_pDiscontinuityDlg)
+        m_pDiscontinuityDlg->hide();
 }
 
 void CScafometroView::Invalidate()
@@ -85,7 +101,7 @@ void CScafometroView::Invalidate()
 
 int CScafometroView::SelectedLoad() const
 {
-    return 0;
+    return m_pLoadListDlg ? m_pLoadListDlg->m_lbLoads->GetCurSel() + 1 : 0;
 }
 
 void CScafometroView::paintEvent(QPaintEvent*)
@@ -189,6 +205,14 @@ void CScafometroView::OnRButtonUp(int x, int y)
 
 void CScafometroView::OnLButtonDown(int x, int y)
 {
+    CVector3 ptWorld;
+    if (m_nMode == CGraphPass::modeLoadInWhole && m_pLoadListDlg && m_viewport.DeviceToWorld(x, y, ptWorld))
+    {
+        const int n = m_document.m_listLoads.PickLoad(ptWorld.GetX(), ptWorld.GetY());
+        m_pLoadListDlg->m_lbLoads->SetCurSel(n - 1);
+        m_pLoadListDlg->ShowSelectedLoad();
+        Invalidate();
+    }
     m_panMarker.Begin(x, y);
 }
 
@@ -237,6 +261,57 @@ void CScafometroView::OnViewDetailed()
 {
     m_nMode = CGraphPass::modeDetailed;
     Invalidate();
+}
+
+void CScafometroView::OnViewLoadList()
+{
+    if (!m_pLoadListDlg)
+    {
+        m_pLoadListDlg = new CLoadListDlg;
+        m_pLoadListDlg->SetLoadList(&m_document.m_listLoads);
+    }
+    m_pLoadListDlg->SetView(this);
+    m_pLoadListDlg->m_pViewMode = &m_nMode;
+    m_pLoadListDlg->m_nViewMode = m_nMode;
+    m_pLoadListDlg->show();
+    m_pLoadListDlg->raise();
+    m_document.SetModifiedFlag(true);
+}
+
+void CScafometroView::OnViewResult()
+{
+    CLoadList& list = m_document.m_listLoads;
+    m_dlgResult.m_dXg = list.Xg();
+    m_dlgResult.m_dYg = list.Yg();
+    m_dlgResult.m_dZg = list.Zg();
+    m_dlgResult.m_dWeight = list.TotalWeight();
+    m_dlgResult.exec();
+}
+
+void CScafometroView::OnViewSingleLoad()
+{
+    m_nMode = CGraphPass::modeSingleLoad;
+    OnViewLoadList();
+    Invalidate();
+}
+
+void CScafometroView::OnViewLoadInWhole()
+{
+    m_nMode = CGraphPass::modeLoadInWhole;
+    OnViewLoadList();
+    Invalidate();
+}
+
+void CScafometroView::OnViewDiscontinuities()
+{
+    if (!m_pDiscontinuityDlg)
+    {
+        m_pDiscontinuityDlg = new CDiscontinuityDlg;
+        m_pDiscontinuityDlg->SetLoadList(&m_document.m_listLoads);
+    }
+    m_pDiscontinuityDlg->SetView(this, &m_viewport);
+    m_pDiscontinuityDlg->show();
+    m_pDiscontinuityDlg->raise();
 }
 
 void CScafometroView::OnZoomOut()

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "dialogs/ResultDlg.h"
 #include "platform/CmdTarget.h"
 #include "view/RubberBand.h"
 #include "view/RubberLine.h"
@@ -14,7 +15,6 @@
 class CDiscontinuityDlg;
 class CLoadListDlg;
 class CQtSurface;
-class CResultDlg;
 class CScafometroDoc;
 class CSurface;
 class QPainter;
@@ -80,6 +80,7 @@ public:
     CRubberLine m_panMarker;
     bool m_bAutoZoom = true;
     int m_nMode = 0;
+    CResultDlg m_dlgResult;
     CViewport m_viewport;
     CDiscontinuityDlg* m_pDiscontinuityDlg = nullptr;
     CLoadListDlg* m_pLoadListDlg = nullptr;
@@ -105,6 +106,11 @@ private:
     void OnViewRedraw();
     void OnViewResultant();
     void OnViewDetailed();
+    void OnViewLoadList();
+    void OnViewResult();
+    void OnViewSingleLoad();
+    void OnViewLoadInWhole();
+    void OnViewDiscontinuities();
     void OnZoomOut();
     void OnZoomAuto();
     void OnFilePrint();

@@ -1,0 +1,57 @@
+// The import of loads from a spreadsheet: a table of seven columns pasted from the clipboard into
+// a grid, where single cells can be corrected and decimal commas turned into points.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class CMSFlexGrid;
+class CServices;
+class QAction;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+class CClipboardImportDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static const char* const kInstructions[3];
+
+    explicit CClipboardImportDlg(CServices& services, QWidget* pParent = nullptr);
+
+    // What OK hands over to be imported: the grid's data rows as they showed when OK was
+    // pressed, corrections included; empty when nothing was pasted.
+    const std::string& ImportText() const { return m_strImport; }
+
+    // The table text as the last successful paste left it.
+    std::string m_strTable;
+    QLineEdit* m_editCell;
+    CMSFlexGrid* m_grid;
+    int m_nPrevRow = -1;
+    int m_nPrevCol = -1;
+
+    QPushButton* m_btnConvert;
+    // The grid's popup menu and its items.
+    QMenu* m_menuGrid;
+    QAction* m_actionCopy;
+    QAction* m_actionPaste;
+    QAction* m_actionConvert;
+
+public slots:
+    void accept() override;
+
+private:
+    void OnPaste();
+    void OnCopy();
+    void OnConvertCommas();
+    void OnSelChangeGrid();
+    void OnChangeEditCell();
+    void OnMouseDownGrid(int nButton, int nShift, int x, int y);
+    void TrackPopupMenu(int x, int y);
+
+    CServices& m_services;
+    bool m_bPasted = false;
+    std::string m_strImport;
+};
