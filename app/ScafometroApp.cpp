@@ -1,6 +1,7 @@
 // The application: start-up, command line, settings and the application's commands.
 #include "app/ScafometroApp.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinterInfo>
 #include <QSettings>
@@ -106,6 +107,8 @@ bool CScafometroApp::InitInstance(const SCommandLine& commandLine)
 void CScafometroApp::ShowMainWindow()
 {
     m_pFrame->show();
+    // Lay the window out and paint it as soon as the platform has exposed it.
+    QCoreApplication::processEvents();
     m_pFrame->repaint();
 }
 
