@@ -17,12 +17,21 @@ public:
 private:
     CScratchFile()
     {
-        char szPath[] = "/tmp/scafometro-fuzz-XXXXXX";
-        const int fd = mkstemp(szPath);
+        // In memory where the system offers it: a file system with a journal would cost more
+        // than the run it serves.
+        char szShared[] = "/dev/shm/scafometro-fuzz-XXXXXX";
+        char szTemporary[] = "/tmp/scafometro-fuzz-XXXXXX";
+        char* pszPath = szShared;
+        int fd = mkstemp(szShared);
+        if (fd < 0)
+        {
+            pszPath = szTemporary;
+            fd = mkstemp(szTemporary);
+        }
         if (fd < 0)
             std::abort();
         close(fd);
-        m_strPath = szPath;
+        m_strPath = pszPath;
     }
     ~CScratchFile() { unlink(m_strPath.c_str()); }
 
