@@ -28,7 +28,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
 
     auto* pIcon = new QLabel;
     pIcon->setPixmap(QIcon(QStringLiteral(":/icons/scafometro.svg")).pixmap(32, 32));
-    auto* pVersion = new QLabel(QStringLiteral("Scafometro Versione 2.1"));
+    auto* pVersion = new QLabel(QStringLiteral("Scafometro Versione " SCAFOMETRO_VERSION));
     auto* pHead = new QHBoxLayout;
     pHead->addWidget(pIcon);
     pHead->addWidget(pVersion, 1);

@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "app/ScafometroApp.h"
@@ -18,9 +20,11 @@ bool HasDisplay()
 
 int main(int argc, char* argv[])
 {
+    // Beyond a file-size limit a write must fail and be reported, not end the program half way.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
     {
-        std::printf("Scafometro 2.1\n");
+        std::printf("Scafometro %s\n", SCAFOMETRO_VERSION);
         return 0;
     }
     if (!HasDisplay())

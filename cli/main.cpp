@@ -15,6 +15,11 @@ int main(int argc, char** argv)
         PrintHelp(stderr);
         return 2;
     }
+    if (std::strcmp(argv[1], "--version") == 0)
+    {
+        std::printf("Scafometro %s\n", SCAFOMETRO_VERSION);
+        return 0;
+    }
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
     {
         PrintHelp(stdout);
