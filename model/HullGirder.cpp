@@ -20,6 +20,9 @@ std::string Number(double dValue)
 
 CHullGirder::CHullGirder(const CHullTable& hull, double dDensity) : m_hull(hull), m_dDensity(dDensity)
 {
+    // A table that Compute will refuse gets no weights, so nothing here reads past its ends.
+    if (!m_hull.Fault().empty())
+        return;
     const std::vector<double>& xs = m_hull.m_stations;
     const size_t n = xs.size();
     m_areaWeights.assign(n, 0.0);
@@ -84,6 +87,8 @@ double CHullGirder::LevelDraft(double dWeight) const
 {
     // Level, every station sits in the same interval of the table, so the displacement is
     // straight in the draft between two tabulated drafts: find the interval, then interpolate.
+    if (m_areaWeights.empty())
+        return 0;
     double dT0 = 0, dD0 = 0;
     for (size_t j = 0; j < m_hull.DraftCount(); ++j)
     {
@@ -108,6 +113,9 @@ std::string CHullGirder::Refusal(const std::string& strWhy, double dAft, double 
 CStrengthResult CHullGirder::Compute(CLoadList& list) const
 {
     CStrengthResult result;
+    result.m_strRefusal = m_hull.Fault();
+    if (!result.m_strRefusal.empty())
+        return result;
     const CResultantPieces weight(list, m_hull.m_stations);
     result.m_dWeight = list.TotalWeight();
     result.m_dXg = list.Xg();

@@ -21,8 +21,8 @@ public:
     static constexpr double kTolerance = 1e-9;
     static constexpr int kMaxIterations = 60;
 
-    // The table must hold at least two stations and two drafts, as the reader ensures; it must
-    // outlive this object.
+    // The table must outlive this object. One with a fault (CHullTable::Fault) is refused by
+    // Compute, and the other operations give 0 for it.
     CHullGirder(const CHullTable& hull, double dDensity = kSeaWater);
     virtual ~CHullGirder();
 

@@ -2,6 +2,7 @@
 #include "model/HullTable.h"
 
 #include <algorithm>
+#include <cmath>
 
 CHullTable::~CHullTable() = default;
 
@@ -30,4 +31,28 @@ double CHullTable::AreaAt(size_t i, double dDraft, double& dSlope) const
     }
     dSlope = (dA1 - dA0) / (dT1 - dT0);
     return dA0 + dSlope * (dDraft - dT0);
+}
+
+std::string CHullTable::Fault() const
+{
+    if (m_stations.size() < 2 || m_drafts.size() < 2)
+        return "the hull table needs two stations and two drafts at least";
+    if (m_areas.size() != m_stations.size() * m_drafts.size())
+        return "the hull table's areas do not fill its stations and drafts";
+    for (size_t i = 0; i < m_stations.size(); ++i)
+    {
+        if (!std::isfinite(m_stations[i]) || (i > 0 && !(m_stations[i] > m_stations[i - 1])))
+            return "the hull table's stations do not increase";
+    }
+    for (size_t j = 0; j < m_drafts.size(); ++j)
+    {
+        if (!std::isfinite(m_drafts[j]) || m_drafts[j] < 0 || (j > 0 && !(m_drafts[j] > m_drafts[j - 1])))
+            return "the hull table's drafts do not increase from zero or above";
+    }
+    for (double dArea : m_areas)
+    {
+        if (!std::isfinite(dArea))
+            return "the hull table holds an area that is not a number";
+    }
+    return std::string();
 }

@@ -25,6 +25,9 @@ public:
     // Outside 0..the deepest draft the nearest interval goes on straight: the equilibrium search
     // may step there before it finds that no equilibrium lies inside the table.
     double AreaAt(size_t i, double dDraft, double& dSlope) const;
+    // Empty for a table that the interpolation can use; otherwise what is wrong with it. The file
+    // reader makes only such tables, but one built by hand may be anything.
+    std::string Fault() const;
     // The stations' extent, last minus first [m].
     double Length() const { return m_stations.back() - m_stations.front(); }
     double DeepestDraft() const { return m_drafts.back(); }

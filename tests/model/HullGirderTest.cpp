@@ -170,6 +170,20 @@ TEST(HullGirder, RefusesWithTheReasonAndTheDraftsReached)
     EXPECT_EQ(refusal(NAN, L / 2),
               "no equilibrium: the estimate holds a load whose ends or ordinates are not finite");
 
+    // Tables built by hand rather than read are checked before use.
+    CHullTable broken;
+    CLoadList one;
+    one.Append("load", L / 2, 0, L, W1);
+    EXPECT_EQ(CHullGirder(broken).Compute(one).m_strRefusal,
+              "the hull table needs two stations and two drafts at least");
+    broken = Box(L, B, Spaced(L, 4), 3);
+    broken.m_areas.pop_back();
+    EXPECT_EQ(CHullGirder(broken).Compute(one).m_strRefusal,
+              "the hull table's areas do not fill its stations and drafts");
+    broken = Box(L, B, {0, 20, 10, 40}, 3);
+    EXPECT_EQ(CHullGirder(broken).Compute(one).m_strRefusal, "the hull table's stations do not increase");
+    EXPECT_EQ(CHullGirder(CHullTable()).LevelDraft(1), 0);
+
     // Areas that stop growing at 1 m: level there the drafts cannot move, and the trim is refused.
     CHullTable flat = Box(L, B, Spaced(L, 4), 2);
     for (size_t i = 0; i < flat.StationCount(); ++i)
