@@ -10,30 +10,6 @@
 
 #include "document/FileException.h"
 
-namespace
-{
-// The descriptor that /dev/stdin, /dev/stdout, /dev/stderr, /dev/fd/N or /proc/self/fd/N names,
-// or -1 for any other path.
-int NamedDescriptor(const std::string& strPath)
-{
-    if (strPath == "/dev/stdin")
-        return 0;
-    if (strPath == "/dev/stdout")
-        return 1;
-    if (strPath == "/dev/stderr")
-        return 2;
-    std::string strNumber;
-    for (const char* pszPrefix : {"/dev/fd/", "/proc/self/fd/"})
-    {
-        if (strPath.compare(0, std::strlen(pszPrefix), pszPrefix) == 0)
-            strNumber = strPath.substr(std::strlen(pszPrefix));
-    }
-    if (strNumber.empty() || strNumber.size() > 9 || strNumber.find_first_not_of("0123456789") != std::string::npos)
-        return -1;
-    return std::stoi(strNumber);
-}
-} // namespace
-
 CFile::CFile(const std::string& strPath, unsigned nFlags)
 {
     Open(strPath, nFlags);
@@ -138,16 +114,21 @@ size_t CFile::Read(void* pBuffer, size_t nCount)
     FailUnlessOpen();
     if (m_bInMemory)
     {
-        const size_t nRead = static_cast<size_t>(std::min<std::uint64_t>(nCount, m_nReadLength - m_nPosition));
+        const size_t nRead =
+            static_cast<size_t>(std::min<std::uint64_t>(nCount, m_nReadLength - m_nPosition));
         if (nRead > 0)
             std::memcpy(pBuffer, m_strBytes.data() + m_nPosition, nRead);
         m_nPosition += nRead;
+        if (m_pProgress)
+            m_pProgress->OnProgress(*this);
         return nRead;
     }
     const size_t nRead = std::fread(pBuffer, 1, nCount, m_pStream);
     if (nRead < nCount && std::ferror(m_pStream))
         Fail(errno);
     m_nPosition += nRead;
+    if (m_pProgress)
+        m_pProgress->OnProgress(*this);
     return nRead;
 }
 
@@ -161,6 +142,8 @@ void CFile::Write(const void* pBuffer, size_t nCount)
     if (std::fwrite(pBuffer, 1, nCount, m_pStream) != nCount)
         Fail(errno);
     m_nPosition += nCount;
+    if (m_pProgress)
+        m_pProgress->OnProgress(*this);
 }
 
 bool CFile::IsRegular() const
@@ -249,4 +232,24 @@ std::string CFile::BareName(const std::string& strPath)
 std::string CFile::GetFileName() const
 {
     return BareName(m_strPath);
+}
+
+int CFile::NamedDescriptor(const std::string& strPath)
+{
+    if (strPath == "/dev/stdin")
+        return 0;
+    if (strPath == "/dev/stdout")
+        return 1;
+    if (strPath == "/dev/stderr")
+        return 2;
+    std::string strNumber;
+    for (const char* pszPrefix : {"/dev/fd/", "/proc/self/fd/"})
+    {
+        if (strPath.compare(0, std::strlen(pszPrefix), pszPrefix) == 0)
+            strNumber = strPath.substr(std::strlen(pszPrefix));
+    }
+    if (strNumber.empty() || strNumber.size() > 9 ||
+        strNumber.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    return std::stoi(strNumber);
 }

@@ -6,6 +6,17 @@
 #include <cstdio>
 #include <string>
 
+class CFile;
+
+// Told after every read and write of a file it watches: a window shows the work's progress with
+// it, and cancels the work by throwing from OnProgress.
+class CFileProgress
+{
+public:
+    virtual ~CFileProgress() = default;
+    virtual void OnProgress(CFile& file) = 0;
+};
+
 class CFile
 {
 public:
@@ -43,11 +54,17 @@ public:
     void Flush();
     void Close();
 
+    // Kept across Open and Close; none by default.
+    void SetProgress(CFileProgress* pProgress) { m_pProgress = pProgress; }
+    bool IsReading() const { return m_bReading; }
     bool IsOpen() const { return m_pStream != nullptr || m_bInMemory; }
     const std::string& GetFilePath() const { return m_strPath; }
     // The name with its extension, without folders.
     std::string GetFileName() const;
     static std::string BareName(const std::string& strPath);
+    // The descriptor that /dev/stdin, /dev/stdout, /dev/stderr, /dev/fd/N or /proc/self/fd/N
+    // names, or -1 for any other path.
+    static int NamedDescriptor(const std::string& strPath);
 
 private:
     CFile(const CFile&) = delete;
@@ -68,4 +85,5 @@ private:
     // A stream read whole, and read from here instead.
     std::string m_strBytes;
     bool m_bInMemory = false;
+    CFileProgress* m_pProgress = nullptr;
 };

@@ -23,11 +23,13 @@ std::string Folder(const std::string& strPath)
     return nSlash == 0 ? "/" : strPath.substr(0, nSlash);
 }
 
-// The device and process folders name streams the caller already holds open (/dev/stdout,
-// /proc/self/fd/3): whatever they lead to is written in place, never replaced.
+// Names of descriptors (/dev/stdout, /dev/fd/3) and the process folder (/proc/self/fd/3) lead to
+// streams the caller already holds open: whatever they lead to is written in place, never
+// replaced. Anything else under /dev/ is what it is: a device is written in place, a regular file
+// (in /dev/shm) is replaced like any other.
 bool IsStreamPath(const std::string& strPath)
 {
-    return strPath.compare(0, 5, "/dev/") == 0 || strPath.compare(0, 6, "/proc/") == 0;
+    return CFile::NamedDescriptor(strPath) >= 0 || strPath.compare(0, 6, "/proc/") == 0;
 }
 } // namespace
 

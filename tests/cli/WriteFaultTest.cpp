@@ -2,6 +2,7 @@
 // limit, a folder that cannot be written and a target that is a folder. Each must be reported
 // naming the file and the cause, with status 1, leave no partial or temporary file, and leave a
 // file that was there before byte for byte as it was.
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -89,26 +90,36 @@ TEST_F(WriteFault, FullDeviceIsReportedAndNeverReplaced)
 
 TEST_F(WriteFault, FileSizeLimitLeavesNoPartialFile)
 {
-    const std::string strKept = m_out.Path("kept.out"), strNew = m_out.Path("new.out");
-    WriteBytes(strKept, kKept);
-    for (const CWords& command : Commands())
+    // A regular file under /dev (in memory, in /dev/shm) is no device: it is protected as well.
+    std::vector<std::string> folders{m_out.Dir()};
+    char szShared[] = "/dev/shm/scafometro-test-XXXXXX";
+    if (mkdtemp(szShared))
+        folders.push_back(szShared);
+    for (const std::string& strFolder : folders)
     {
-        // Without the limit the command writes more than it allows.
-        CWords words = command;
-        words.push_back(m_logs.Path("whole.out"));
-        ASSERT_EQ(CCliProcess(words).Run(m_logs.Dir()).nStatus, 0) << command[0];
-        ASSERT_GT(ReadBytes(m_logs.Path("whole.out")).size(), kSizeLimit) << command[0];
-
-        for (const std::string& strTarget : {strKept, strNew})
+        const std::string strKept = strFolder + "/kept.out", strNew = strFolder + "/new.out";
+        WriteBytes(strKept, kKept);
+        for (const CWords& command : Commands())
         {
-            words.back() = strTarget;
-            CCliProcess process(words);
-            process.SetFileSizeLimit(kSizeLimit);
-            ExpectReported(process.Run(m_logs.Dir()), command, strTarget + ": File too large");
+            // Without the limit the command writes more than it allows.
+            CWords words = command;
+            words.push_back(m_logs.Path("whole.out"));
+            ASSERT_EQ(CCliProcess(words).Run(m_logs.Dir()).nStatus, 0) << command[0];
+            ASSERT_GT(ReadBytes(m_logs.Path("whole.out")).size(), kSizeLimit) << command[0];
+
+            for (const std::string& strTarget : {strKept, strNew})
+            {
+                words.back() = strTarget;
+                CCliProcess process(words);
+                process.SetFileSizeLimit(kSizeLimit);
+                ExpectReported(process.Run(m_logs.Dir()), command, strTarget + ": File too large");
+            }
+            EXPECT_EQ(ReadBytes(strKept), kKept) << command[0] << " in " << strFolder;
+            EXPECT_EQ(FolderEntries(strFolder), CWords{"kept.out"}) << command[0] << " left a file behind";
         }
-        EXPECT_EQ(ReadBytes(strKept), kKept) << command[0];
-        EXPECT_EQ(FolderEntries(m_out.Dir()), CWords{"kept.out"}) << command[0] << " left a file behind";
     }
+    if (folders.size() > 1)
+        std::filesystem::remove_all(folders.back());
 }
 
 TEST_F(WriteFault, FolderWithoutWritePermission)
