@@ -7,6 +7,7 @@
 
 #include "model/Load.h"
 #include "model/LoadList.h"
+#include "model/LoadOrdinate.h"
 
 namespace
 {
@@ -61,8 +62,8 @@ CResultantPieces::CResultantPieces(CLoadList& list, const std::vector<double>& e
             m_bFinite = false;
             continue;
         }
-        // The slope as the stacked sums take it, so that both describe the same line.
-        const double dSlope = (load.m_dY2 - load.m_dY1) / (load.m_dX2 - load.m_dX1);
+        // The slope the ordinate formula takes, so that both describe the same line.
+        const double dSlope = CLoadOrdinate::Slope(load);
         ends.push_back(SEnd{load.m_dX1, load.m_dY1, dSlope, true});
         ends.push_back(SEnd{load.m_dX2, load.m_dY2, dSlope, false});
     }
