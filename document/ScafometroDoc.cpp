@@ -193,6 +193,9 @@ void CScafometroDoc::Export(const SFileDialog& dialog, CFile& file, const std::f
     try
     {
         CWaitCursor wait;
+        const std::unique_ptr<CFileProgress> pProgress =
+            GetServices().BeginProgress("Esportazione in «" + CFile::BareName(strPath) + "»");
+        file.SetProgress(pProgress.get());
         WriteSafely(strPath, file, write);
     }
     catch (const CFileException& error)

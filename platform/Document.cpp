@@ -30,7 +30,11 @@ bool CDocument::OnOpenDocument(const std::string& strPath)
 {
     try
     {
-        CFile file(strPath, CFile::modeRead);
+        const std::unique_ptr<CFileProgress> pProgress =
+            m_services.BeginProgress("Lettura di «" + CFile::BareName(strPath) + "»");
+        CFile file;
+        file.SetProgress(pProgress.get());
+        file.Open(strPath, CFile::modeRead);
         Serialize(file, false);
         file.Close();
     }
@@ -55,7 +59,10 @@ bool CDocument::OnSaveDocument(const std::string& strPath)
 {
     try
     {
+        const std::unique_ptr<CFileProgress> pProgress =
+            m_services.BeginProgress("Salvataggio di «" + CFile::BareName(strPath) + "»");
         CFile file;
+        file.SetProgress(pProgress.get());
         WriteSafely(strPath, file, [&] { Serialize(file, true); });
     }
     catch (const CFileException& error)
@@ -148,6 +155,9 @@ std::string CDocument::ProposedSaveName() const
 void CDocument::ReportFileError(const std::exception& error)
 {
     const auto* pFileError = dynamic_cast<const CFileException*>(&error);
+    // The user stopped the work: nothing to tell.
+    if (pFileError && pFileError->GetErrno() == ECANCELED)
+        return;
     m_services.MessageBox(pFileError ? FileErrorText(*pFileError) : std::string(error.what()),
                           CServices::MB_OK);
 }

@@ -1,6 +1,8 @@
 // The platform's answers: Qt's file dialogs, message boxes and printer dialogs.
 #include "platform/QtServices.h"
 
+#include "platform/ProgressMonitor.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -111,4 +113,9 @@ void CQtServices::PrintPreview(QPrinter& printer, const std::function<void(QPrin
                      [&](QPrinter* pPrinter) { paint(*pPrinter); });
     dialog.resize(900, 700);
     dialog.exec();
+}
+
+std::unique_ptr<CFileProgress> CQtServices::BeginProgress(const std::string& strLabel)
+{
+    return std::make_unique<CProgressMonitor>(m_pParent, strLabel);
 }

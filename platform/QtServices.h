@@ -15,6 +15,7 @@ public:
     bool PrintDialog(QPrinter& printer) override;
     void PageSetupDialog(QPrinter& printer) override;
     void PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+    std::unique_ptr<CFileProgress> BeginProgress(const std::string& strLabel) override;
 
     // "File Pesi (*.p3d)|*.p3d|Tutti i file|*.*||" as Qt's name filters: each display name followed
     // by its patterns in parentheses, unless the name already shows them.

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
+
+#include "document/File.h"
 
 class QPrinter;
 class QWidget;
@@ -56,6 +59,11 @@ public:
     virtual void PageSetupDialog(QPrinter& printer) = 0;
     // Shows the pages that paint draws on the printer it is given, until the user closes them.
     virtual void PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
+
+    // Watches long work on a file: after about a second it shows the progress with "Annulla", and
+    // a cancel makes the next read or write throw CFileException with ECANCELED. None by default:
+    // the work is not watched.
+    virtual std::unique_ptr<CFileProgress> BeginProgress(const std::string&) { return nullptr; }
 
     // The window the dialogs belong to.
     QWidget* m_pParent = nullptr;

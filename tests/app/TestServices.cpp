@@ -2,6 +2,9 @@
 #include "TestServices.h"
 
 #include <QPrinter>
+#include <cerrno>
+
+#include "document/FileException.h"
 
 bool CTestServices::GetOpenFileName(const SFileDialog& dialog, std::string& strPath)
 {
@@ -85,4 +88,30 @@ std::vector<std::string> CTestServices::Kinds() const
     for (const SAsked& asked : m_asked)
         kinds.push_back(asked.strKind);
     return kinds;
+}
+
+namespace
+{
+class CTestProgress : public CFileProgress
+{
+public:
+    CTestProgress(int nCancelAfter, int& nCalls) : m_nCancelAfter(nCancelAfter), m_nCalls(nCalls)
+    {
+        m_nCalls = 0;
+    }
+    void OnProgress(CFile& file) override
+    {
+        if (++m_nCalls == m_nCancelAfter)
+            throw CFileException(file.GetFilePath(), "operazione annullata", ECANCELED);
+    }
+
+private:
+    int m_nCancelAfter;
+    int& m_nCalls;
+};
+} // namespace
+
+std::unique_ptr<CFileProgress> CTestServices::BeginProgress(const std::string&)
+{
+    return std::make_unique<CTestProgress>(m_nCancelAfter, m_nProgressCalls);
 }

@@ -26,6 +26,8 @@ public:
     bool PrintDialog(QPrinter& printer) override;
     void PageSetupDialog(QPrinter& printer) override;
     void PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+    // Cancels the work at its m_nCancelAfter-th read or write, when that is above 0.
+    std::unique_ptr<CFileProgress> BeginProgress(const std::string& strLabel) override;
 
     // The messages shown, in order.
     std::vector<std::string> Messages() const;
@@ -41,4 +43,7 @@ public:
     // The preview draws its pages into this PDF file.
     std::string m_strPreviewPdf;
     std::vector<SAsked> m_asked;
+    int m_nCancelAfter = 0;
+    // The reads and writes the last watched work made.
+    int m_nProgressCalls = 0;
 };
