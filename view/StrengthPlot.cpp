@@ -170,6 +170,10 @@ void DrawFrame(CPainter& painter, const CViewport& left, const CViewport* pRight
     }
     if (pRight)
     {
+        // The right scale keeps its own zero, marked in the colour of its curve.
+        if (pRight->MapY(0, d))
+            painter.Line(rc.left, TruncateToDevice(d), rc.right, TruncateToDevice(d),
+                         CStrengthPlot::kMomentColour);
         const CWorldWindow& r = pRight->m_window;
         const double dStep = TickStep(r.m_dYMax - r.m_dYMin, 6);
         for (const double y : Ticks(r.m_dYMin, r.m_dYMax, dStep))
