@@ -162,6 +162,8 @@ QMenu* CMainFrame::MenuFor(const char* pszPath)
         pMenu = menuBar()->addMenu(strPath);
     else
         pMenu = MenuFor(strPath.left(nSlash).toUtf8().constData())->addMenu(strPath.mid(nSlash + 1));
+    // "&Modifica" begins with a separator, and shows it.
+    pMenu->setSeparatorsCollapsible(false);
     connect(pMenu, &QMenu::aboutToShow, this, [this] {
         m_bInMenu = true;
         UpdateCommandStates();
