@@ -34,8 +34,9 @@ public:
     // from +0. A running sum is the one before plus the next load's ordinate.
     static double PartialSum(const std::vector<CLoadOrdinate>& ordinates, size_t k, double x)
     {
+        const size_t nCount = k < ordinates.size() ? k : ordinates.size();
         double dSum = 0;
-        for (size_t i = 0; i < k && i < ordinates.size(); ++i)
+        for (size_t i = 0; i < nCount; ++i)
             dSum += ordinates[i].At(x);
         return dSum;
     }
