@@ -10,6 +10,7 @@
 #include "dialogs/DiscontinuityDlg.h"
 #include "dialogs/LoadListDlg.h"
 #include "dialogs/QtListBox.h"
+#include "dialogs/StrengthDlg.h"
 #include "document/ScafometroDoc.h"
 #include "platform/QtSurface.h"
 #include "platform/WaitCursor.h"
@@ -59,6 +60,7 @@ CScafometroView::CScafometroView(CScafometroDoc& document, QPrinter& printer, QW
     OnCommand(ID_VIEW_SINGLE_LOAD, [this] { OnViewSingleLoad(); });
     OnCommand(ID_VIEW_LOAD_IN_WHOLE, [this] { OnViewLoadInWhole(); });
     OnCommand(ID_VIEW_DISCONTINUITIES, [this] { OnViewDiscontinuities(); });
+    OnCommand(ID_VIEW_STRENGTH, [this] { OnViewStrength(); });
     OnCommand(ID_ZOOM_OUT, [this] { OnZoomOut(); });
     OnCommand(ID_ZOOM_AUTO, [this] { OnZoomAuto(); });
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
@@ -71,6 +73,7 @@ CScafometroView::~CScafometroView()
 {
     delete m_pLoadListDlg;
     delete m_pDiscontinuityDlg;
+    delete m_pStrengthDlg;
 }
 
 void CScafometroView::OnDraw(CSurface& surface)
@@ -91,6 +94,9 @@ void CScafometroView::OnUpdate()
         m_pLoadListDlg->hide();
     if (m_pDiscontinuityDlg)
         m_pDiscontinuityDlg->hide();
+    // The figures belong to the estimate that was replaced; the table and density stay.
+    if (m_pStrengthDlg)
+        m_pStrengthDlg->ResetResult();
 }
 
 void CScafometroView::Invalidate()
@@ -312,6 +318,18 @@ void CScafometroView::OnViewDiscontinuities()
     m_pDiscontinuityDlg->SetView(this, &m_viewport);
     m_pDiscontinuityDlg->show();
     m_pDiscontinuityDlg->raise();
+}
+
+void CScafometroView::OnViewStrength()
+{
+    if (!m_pStrengthDlg)
+    {
+        m_pStrengthDlg =
+            new CStrengthDlg(m_document.m_listLoads, m_document.GetServices(), m_printer, window());
+    }
+    m_pStrengthDlg->show();
+    m_pStrengthDlg->raise();
+    m_pStrengthDlg->activateWindow();
 }
 
 void CScafometroView::OnZoomOut()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -16,6 +17,7 @@ class CDiscontinuityDlg;
 class CLoadListDlg;
 class CQtSurface;
 class CScafometroDoc;
+class CStrengthDlg;
 class CSurface;
 class QPainter;
 class QPrinter;
@@ -37,6 +39,7 @@ public:
         ID_ZOOM_AUTO = 32784,
         ID_VIEW_DISCONTINUITIES = 32789,
         ID_VIEW_LOAD_IN_WHOLE = 32800,
+        ID_VIEW_STRENGTH = 32810,
         ID_FILE_PRINT = 57607,
         ID_FILE_PRINT_DIRECT = 57608,
         ID_FILE_PRINT_PREVIEW = 57609,
@@ -84,6 +87,8 @@ public:
     CViewport m_viewport;
     CDiscontinuityDlg* m_pDiscontinuityDlg = nullptr;
     CLoadListDlg* m_pLoadListDlg = nullptr;
+    // The strength window, a child of the main window that closes with it.
+    QPointer<CStrengthDlg> m_pStrengthDlg;
     // How many drawing passes have run (the tests wait for a repaint with it).
     int m_nPasses = 0;
 
@@ -111,6 +116,7 @@ private:
     void OnViewSingleLoad();
     void OnViewLoadInWhole();
     void OnViewDiscontinuities();
+    void OnViewStrength();
     void OnZoomOut();
     void OnZoomAuto();
     void OnFilePrint();

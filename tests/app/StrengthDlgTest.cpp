@@ -1,0 +1,509 @@
+// The strength window as a user meets it: opened from "Calcoli", the hull table chosen with
+// "Sfoglia...", the density typed, "Calcola" clicked; its figures and files set against the batch
+// tool's, its refusals, the remembered table, the panels on screen and on paper.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "AppFixture.h"
+#include "app/CommandTable.h"
+#include "app/MainFrame.h"
+#include "dialogs/StrengthDlg.h"
+#include "dialogs/StrengthPlotWnd.h"
+#include "model/NumberFormat.h"
+#include "view/ScafometroView.h"
+#include "view/StrengthPlot.h"
+
+using testsupport::ReadBytes;
+using testsupport::SameBytes;
+using testsupport::WriteBytes;
+
+namespace
+{
+std::string Hull()
+{
+    return SCAFOMETRO_EXAMPLES "/motonave-bonjean.csv";
+}
+
+struct SCliRun
+{
+    int nStatus = -1;
+    std::string strOut;
+    std::string strErr;
+};
+
+SCliRun Cli(const std::vector<std::string>& args)
+{
+    QStringList arguments;
+    for (const std::string& strArg : args)
+        arguments << QString::fromStdString(strArg);
+    QProcess process;
+    process.start(QStringLiteral(SCAFOMETRO_CLI), arguments);
+    SCliRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.nStatus = process.exitCode();
+    run.strOut = process.readAllStandardOutput().toStdString();
+    run.strErr = process.readAllStandardError().toStdString();
+    return run;
+}
+
+// The batch tool's "name TAB value [TAB x]" lines.
+std::map<std::string, std::vector<std::string>> Fields(const std::string& strOut)
+{
+    std::map<std::string, std::vector<std::string>> fields;
+    std::istringstream lines(strOut);
+    std::string strLine;
+    while (std::getline(lines, strLine))
+    {
+        std::istringstream cells(strLine);
+        std::string strName, strCell;
+        std::getline(cells, strName, '\t');
+        while (std::getline(cells, strCell, '\t'))
+            fields[strName].push_back(strCell);
+    }
+    return fields;
+}
+
+// A value of the batch tool as the window shows it.
+std::string Shown(const char* pszFormat, const std::string& strValue)
+{
+    return CNumberFormat::Format(pszFormat, std::strtod(strValue.c_str(), nullptr));
+}
+
+std::string Text(const QLineEdit* pEdit)
+{
+    return pEdit->text().toStdString();
+}
+
+// Pixels of the colour in the image.
+int CountColour(const QImage& image, std::uint32_t cr)
+{
+    const QRgb rgb = qRgb(GetRValue(cr), GetGValue(cr), GetBValue(cr));
+    int nCount = 0;
+    for (int y = 0; y < image.height(); ++y)
+    {
+        for (int x = 0; x < image.width(); ++x)
+            nCount += (image.pixel(x, y) & 0xffffff) == (rgb & 0xffffff);
+    }
+    return nCount;
+}
+
+const std::uint32_t kCurveColours[] = {CStrengthPlot::kWeightColour, CStrengthPlot::kBuoyancyColour,
+                                       CStrengthPlot::kShearColour, CStrengthPlot::kMomentColour};
+} // namespace
+
+class StrengthDlgTest : public CAppFixture
+{
+protected:
+    // Starts on the example and opens the window from its menu item.
+    CStrengthDlg& Open(const std::string& strFile = Example())
+    {
+        Start(strFile);
+        EXPECT_TRUE(Run(CScafometroView::ID_VIEW_STRENGTH));
+        CStrengthDlg* pDlg = View().m_pStrengthDlg;
+        EXPECT_NE(pDlg, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(pDlg));
+        return *pDlg;
+    }
+
+    // Chooses the table with "Sfoglia..." and types the density over the field's text.
+    void Enter(CStrengthDlg& dlg, const std::string& strHull, const QString& strDensity)
+    {
+        m_services.m_paths = {strHull};
+        QTest::mouseClick(dlg.m_btnBrowse, Qt::LeftButton);
+        QTest::keyClick(dlg.m_editDensity, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(dlg.m_editDensity, Qt::Key_Delete);
+        QTest::keyClicks(dlg.m_editDensity, strDensity);
+    }
+
+    void Compute(CStrengthDlg& dlg, const std::string& strHull, const QString& strDensity = "1.025")
+    {
+        Enter(dlg, strHull, strDensity);
+        QTest::mouseClick(dlg.m_btnCompute, Qt::LeftButton);
+    }
+
+    // The figures, the panels and the outputs are all empty after a refusal.
+    void ExpectNothingShown(CStrengthDlg& dlg)
+    {
+        for (QLineEdit* pEdit :
+             {dlg.m_editAftDraft, dlg.m_editFwdDraft, dlg.m_editDisplacement, dlg.m_editLcb,
+              dlg.m_editMaxShear, dlg.m_editMaxMoment, dlg.m_editClosureMoment})
+            EXPECT_TRUE(pEdit->text().isEmpty());
+        const QImage image = dlg.m_wndPlot->grab().toImage();
+        EXPECT_FALSE(dlg.m_wndPlot->m_bDrawn);
+        for (std::uint32_t cr : kCurveColours)
+            EXPECT_EQ(CountColour(image, cr), 0);
+        EXPECT_FALSE(dlg.m_btnPrint->isEnabled());
+        EXPECT_FALSE(dlg.m_btnExportCurves->isEnabled());
+        EXPECT_FALSE(dlg.m_btnExportStations->isEnabled());
+    }
+};
+
+TEST_F(StrengthDlgTest, MenuItemFollowsTheResultsAndOpensTheWindow)
+{
+    Start(Example());
+    QMenu* pView = nullptr;
+    for (QAction* pAction : m_pApp->Frame().menuBar()->actions())
+    {
+        if (pAction->text() == "&Visualizza")
+            pView = pAction->menu();
+    }
+    ASSERT_NE(pView, nullptr);
+    QMenu* pCalc = nullptr;
+    for (QAction* pAction : pView->actions())
+    {
+        if (pAction->menu() && pAction->text() == "Calcoli")
+            pCalc = pAction->menu();
+    }
+    ASSERT_NE(pCalc, nullptr);
+    QStringList items;
+    for (QAction* pAction : pCalc->actions())
+        items << pAction->text();
+    EXPECT_EQ(items, QStringList(
+                         {"Calcolo Risultante e Baricentro dei pesi", "Sollecitazioni della trave nave..."}));
+    EXPECT_EQ(pCalc->actions()[1], m_pApp->Frame().Action(CScafometroView::ID_VIEW_STRENGTH));
+    const SCommand* pCommand = CCommandTable::Find(CScafometroView::ID_VIEW_STRENGTH);
+    ASSERT_NE(pCommand, nullptr);
+    EXPECT_GT(std::string(pCommand->pszPrompt).size(), 10u);
+
+    EXPECT_EQ(View().m_pStrengthDlg, nullptr);
+    pCalc->actions()[1]->trigger();
+    CStrengthDlg* pDlg = View().m_pStrengthDlg;
+    ASSERT_NE(pDlg, nullptr);
+    EXPECT_TRUE(pDlg->isVisible());
+    EXPECT_EQ(pDlg->windowTitle(), "Sollecitazioni della trave nave");
+    EXPECT_EQ(pDlg->m_editDensity->text(), "1.025");
+    // Nothing is computed before "Calcola".
+    ExpectNothingShown(*pDlg);
+    // A second time it is the same window.
+    EXPECT_TRUE(Run(CScafometroView::ID_VIEW_STRENGTH));
+    EXPECT_EQ(View().m_pStrengthDlg, pDlg);
+}
+
+TEST_F(StrengthDlgTest, EveryFieldIsNamedByItsLabel)
+{
+    CStrengthDlg& dlg = Open();
+    std::set<QWidget*> named;
+    for (QLabel* pLabel : dlg.findChildren<QLabel*>())
+    {
+        if (pLabel->buddy())
+            named.insert(pLabel->buddy());
+    }
+    const QList<QLineEdit*> edits = dlg.findChildren<QLineEdit*>();
+    EXPECT_EQ(edits.size(), 16);
+    for (QLineEdit* pEdit : edits)
+        EXPECT_EQ(named.count(pEdit), 1u) << pEdit->text().toStdString();
+}
+
+TEST_F(StrengthDlgTest, ExampleShowsTheBatchToolsFigures)
+{
+    CStrengthDlg& dlg = Open();
+    Compute(dlg, Hull());
+    EXPECT_EQ(dlg.m_editHull->text().toStdString(), Hull());
+    EXPECT_EQ(m_services.Messages(), std::vector<std::string>());
+    ASSERT_TRUE(dlg.Result().m_bFloats);
+
+    const SCliRun run = Cli({"strength", Example(), Hull()});
+    ASSERT_EQ(run.nStatus, 0) << run.strErr;
+    auto cli = Fields(run.strOut);
+    ASSERT_EQ(cli["M_max"].size(), 2u);
+    EXPECT_EQ(Text(dlg.m_editAftDraft), Shown("%.4f", cli["T_aft"][0]));
+    EXPECT_EQ(Text(dlg.m_editFwdDraft), Shown("%.4f", cli["T_fwd"][0]));
+    EXPECT_EQ(Text(dlg.m_editLcb), Shown("%.4f", cli["LCB"][0]));
+    EXPECT_EQ(Text(dlg.m_editIterations), cli["iterations"][0]);
+    EXPECT_EQ(Text(dlg.m_editMaxShear), Shown("%.4f", cli["V_max"][0]));
+    EXPECT_EQ(Text(dlg.m_editMaxShearX), Shown("%.4f", cli["V_max"][1]));
+    EXPECT_EQ(Text(dlg.m_editMaxMoment), Shown("%.4f", cli["M_max"][0]));
+    EXPECT_EQ(Text(dlg.m_editMaxMomentX), Shown("%.4f", cli["M_max"][1]));
+    EXPECT_EQ(Text(dlg.m_editClosureShear), Shown("%.3E", cli["closure_V"][0]));
+    EXPECT_EQ(Text(dlg.m_editClosureMoment), Shown("%.3E", cli["closure_M"][0]));
+    // The displacement is the weight, to the equilibrium's tolerance.
+    EXPECT_EQ(Text(dlg.m_editDisplacement), CNumberFormat::Format("%.4f", dlg.Result().m_dDisplacement));
+    EXPECT_NEAR(std::strtod(Text(dlg.m_editDisplacement).c_str(), nullptr),
+                std::strtod(cli["W"][0].c_str(), nullptr), 1e-3);
+
+    // The four curves are drawn in their colours.
+    const QImage image = dlg.m_wndPlot->grab().toImage();
+    EXPECT_TRUE(dlg.m_wndPlot->m_bDrawn);
+    for (std::uint32_t cr : kCurveColours)
+        EXPECT_GT(CountColour(image, cr), 50) << std::hex << cr;
+    EXPECT_TRUE(dlg.m_btnPrint->isEnabled());
+    EXPECT_TRUE(dlg.m_btnExportCurves->isEnabled());
+}
+
+TEST_F(StrengthDlgTest, ADecimalCommaAndAnotherDensityGiveTheBatchToolsDrafts)
+{
+    CStrengthDlg& dlg = Open();
+    Compute(dlg, Hull(), "1,000");
+    ASSERT_TRUE(dlg.Result().m_bFloats);
+    auto cli = Fields(Cli({"strength", Example(), Hull(), "--density", "1"}).strOut);
+    ASSERT_EQ(cli["T_aft"].size(), 1u);
+    EXPECT_EQ(Text(dlg.m_editAftDraft), Shown("%.4f", cli["T_aft"][0]));
+    EXPECT_EQ(Text(dlg.m_editFwdDraft), Shown("%.4f", cli["T_fwd"][0]));
+    // Fresh water floats the ship deeper than sea water does.
+    auto sea = Fields(Cli({"strength", Example(), Hull()}).strOut);
+    EXPECT_GT(std::strtod(cli["T_aft"][0].c_str(), nullptr), std::strtod(sea["T_aft"][0].c_str(), nullptr));
+}
+
+TEST_F(StrengthDlgTest, CurvesTableIsTheBatchToolsBytes)
+{
+    CStrengthDlg& dlg = Open();
+    Compute(dlg, Hull());
+    const std::string strWindow = m_scratch.Path("finestra.csv");
+    m_services.m_paths = {strWindow};
+    QTest::mouseClick(dlg.m_btnExportCurves, Qt::LeftButton);
+    ASSERT_EQ(m_services.Kinds().back(), "save");
+    EXPECT_EQ(m_services.m_asked.back().dialog.strDefaultExt, "CSV");
+    const std::string strCli = m_scratch.Path("cli.csv");
+    ASSERT_EQ(RunCli({"strength", Example(), Hull(), "--table", strCli}), 0);
+    EXPECT_TRUE(SameBytes(ReadBytes(strWindow), ReadBytes(strCli)));
+    EXPECT_TRUE(m_services.Messages().empty());
+}
+
+TEST_F(StrengthDlgTest, StationCurveIsTheBatchToolsBytes)
+{
+    CStrengthDlg& dlg = Open();
+    Compute(dlg, Hull());
+    // The proposed stations span the curves' whole extent, in 20 intervals.
+    EXPECT_EQ(dlg.m_editStationsFrom->text().toDouble(), dlg.Result().m_rows.front().x);
+    EXPECT_EQ(dlg.m_editStationsTo->text().toDouble(), dlg.Result().m_rows.back().x);
+    EXPECT_EQ(dlg.m_editStationsCount->text(), "20");
+
+    QTest::keyClick(dlg.m_editStationsCount, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(dlg.m_editStationsCount, "12");
+    const std::string strWindow = m_scratch.Path("stazioni.csv");
+    m_services.m_paths = {strWindow};
+    QTest::mouseClick(dlg.m_btnExportStations, Qt::LeftButton);
+    EXPECT_TRUE(m_services.Messages().empty());
+    const std::string strCli = m_scratch.Path("cli.csv");
+    ASSERT_EQ(RunCli({"export-stations", Example(), strCli, "--from", Text(dlg.m_editStationsFrom), "--to",
+                      Text(dlg.m_editStationsTo), "--count", "12"}),
+              0);
+    EXPECT_TRUE(SameBytes(ReadBytes(strWindow), ReadBytes(strCli)));
+}
+
+TEST_F(StrengthDlgTest, StationsOutOfOrderOrABadCountAreRefusedBeforeAskingForAFile)
+{
+    CStrengthDlg& dlg = Open();
+    Compute(dlg, Hull());
+    for (const char* pszCount : {"0", "2.5", "1e9", "nan", "x"})
+    {
+        QTest::keyClick(dlg.m_editStationsCount, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(dlg.m_editStationsCount, pszCount);
+        m_services.m_asked.clear();
+        QTest::mouseClick(dlg.m_btnExportStations, Qt::LeftButton);
+        ASSERT_EQ(m_services.Kinds(), std::vector<std::string>({"message"})) << pszCount;
+        EXPECT_NE(m_services.Messages()[0].find("numero di intervalli"), std::string::npos);
+    }
+    QTest::keyClick(dlg.m_editStationsCount, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(dlg.m_editStationsCount, "20");
+    QTest::keyClick(dlg.m_editStationsTo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(dlg.m_editStationsTo, "-5");
+    m_services.m_asked.clear();
+    QTest::mouseClick(dlg.m_btnExportStations, Qt::LeftButton);
+    ASSERT_EQ(m_services.Kinds(), std::vector<std::string>({"message"}));
+    EXPECT_NE(m_services.Messages()[0].find("Le stazioni"), std::string::npos);
+}
+
+TEST_F(StrengthDlgTest, StationsThatLeaveWeightOutSayHowMuch)
+{
+    CStrengthDlg& dlg = Open();
+    Compute(dlg, Hull());
+    QTest::keyClick(dlg.m_editStationsTo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(dlg.m_editStationsTo, "10");
+    const std::string strPath = m_scratch.Path("poppa.csv");
+    m_services.m_paths = {strPath};
+    QTest::mouseClick(dlg.m_btnExportStations, Qt::LeftButton);
+    EXPECT_FALSE(ReadBytes(strPath).empty());
+    ASSERT_EQ(m_services.Messages().size(), 1u);
+    EXPECT_NE(m_services.Messages()[0].find("fuori dalle stazioni"), std::string::npos);
+}
+
+TEST_F(StrengthDlgTest, BadDensitiesAreRefused)
+{
+    CStrengthDlg& dlg = Open();
+    for (const char* pszDensity : {"-1", "0", "abc", "inf", "nan", "1e999", ""})
+    {
+        m_services.m_asked.clear();
+        Compute(dlg, Hull(), pszDensity);
+        const std::vector<std::string> messages = m_services.Messages();
+        ASSERT_EQ(messages.size(), 1u) << pszDensity;
+        EXPECT_NE(messages[0].find("La densità dell'acqua deve essere un numero positivo"),
+                  std::string::npos);
+        EXPECT_NE(messages[0].find("«" + std::string(pszDensity) + "»"), std::string::npos);
+        EXPECT_EQ(dlg.m_labelMessage->text().toStdString(), messages[0]);
+        ExpectNothingShown(dlg);
+    }
+    // A good calculation followed by a bad density forgets the figures it showed.
+    Compute(dlg, Hull());
+    ASSERT_FALSE(dlg.m_editAftDraft->text().isEmpty());
+    Compute(dlg, Hull(), "-1.025");
+    ExpectNothingShown(dlg);
+}
+
+TEST_F(StrengthDlgTest, AnEstimateThatCannotFloatIsRefusedWithTheReason)
+{
+    CStrengthDlg& dlg = Open();
+    Compute(dlg, Hull());
+    ASSERT_TRUE(dlg.m_wndPlot->grab().toImage().width() > 0 && dlg.m_wndPlot->m_bDrawn);
+
+    // A slender hull that cannot hold the example's weight at its deepest draft.
+    const std::string strSmall = m_scratch.Path("piccola.csv");
+    WriteBytes(strSmall, "x,0,1\n0,0,0.1\n42,0,0.1\n");
+    const SCliRun run = Cli({"strength", Example(), strSmall});
+    ASSERT_EQ(run.nStatus, 1);
+    const std::string strReason =
+        run.strErr.substr(run.strErr.find(": ") + 2, run.strErr.size() - 1 - (run.strErr.find(": ") + 2));
+    m_services.m_asked.clear();
+    Compute(dlg, strSmall);
+    ASSERT_EQ(m_services.Messages().size(), 1u);
+    EXPECT_NE(m_services.Messages()[0].find("equilibrio"), std::string::npos);
+    EXPECT_NE(m_services.Messages()[0].find(strReason), std::string::npos) << strReason;
+    EXPECT_NE(dlg.m_labelMessage->text().toStdString().find(strReason), std::string::npos);
+    ExpectNothingShown(dlg);
+}
+
+TEST_F(StrengthDlgTest, ABadTableIsRefusedNamingTheFileRowAndColumn)
+{
+    CStrengthDlg& dlg = Open();
+    const std::string strBad = m_scratch.Path("rotta.csv");
+    WriteBytes(strBad, "x,0,1\n0,0,1\n21,abc,2\n42,0,1\n");
+    const SCliRun run = Cli({"strength", Example(), strBad});
+    ASSERT_EQ(run.nStatus, 1);
+    Compute(dlg, strBad);
+    ASSERT_EQ(m_services.Messages().size(), 1u);
+    const std::string strMessage = m_services.Messages()[0];
+    EXPECT_NE(strMessage.find("«" + strBad + "»"), std::string::npos) << strMessage;
+    EXPECT_NE(strMessage.find("row 3, column 2"), std::string::npos) << strMessage;
+    EXPECT_NE(run.strErr.find("row 3, column 2"), std::string::npos) << run.strErr;
+    ExpectNothingShown(dlg);
+
+    // No table at all, and a table that is not there.
+    m_services.m_asked.clear();
+    QTest::keyClick(dlg.m_editHull, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(dlg.m_editHull, Qt::Key_Delete);
+    QTest::mouseClick(dlg.m_btnCompute, Qt::LeftButton);
+    ASSERT_EQ(m_services.Messages().size(), 1u);
+    EXPECT_NE(m_services.Messages()[0].find("Scegliere la tavola di carena"), std::string::npos);
+    m_services.m_asked.clear();
+    Compute(dlg, m_scratch.Path("manca.csv"));
+    ASSERT_EQ(m_services.Messages().size(), 1u);
+    EXPECT_NE(m_services.Messages()[0].find("Il file o la cartella non esiste."), std::string::npos);
+    ExpectNothingShown(dlg);
+}
+
+TEST_F(StrengthDlgTest, TheTableLastReadIsRemembered)
+{
+    {
+        CStrengthDlg& dlg = Open();
+        EXPECT_TRUE(dlg.m_editHull->text().isEmpty());
+        Compute(dlg, Hull());
+        // A table that cannot be read is not the one to remember; browsing alone is not a use.
+        Compute(dlg, m_scratch.Path("manca.csv"));
+        m_services.m_paths = {m_scratch.Path("altra.csv")};
+        QTest::mouseClick(dlg.m_btnBrowse, Qt::LeftButton);
+        EXPECT_EQ(m_services.m_asked.back().dialog.strInitialName, m_scratch.Path("manca.csv"));
+    }
+    EXPECT_EQ(QSettings("Ventaglio", "Scafometro").value(CStrengthDlg::kHullSetting).toString().toStdString(),
+              Hull());
+    m_pApp.reset();
+    CStrengthDlg& dlg = Open();
+    EXPECT_EQ(dlg.m_editHull->text().toStdString(), Hull());
+    // Enter in the density field calculates with it.
+    dlg.m_editDensity->setFocus();
+    QTest::keyClick(dlg.m_editDensity, Qt::Key_Return);
+    EXPECT_TRUE(dlg.Result().m_bFloats);
+    EXPECT_FALSE(dlg.m_editAftDraft->text().isEmpty());
+}
+
+TEST_F(StrengthDlgTest, ThePanelsFollowTheWindowsSize)
+{
+    CStrengthDlg& dlg = Open();
+    Compute(dlg, Hull());
+    dlg.resize(900, 600);
+    QTest::qWait(20);
+    const QSize small = dlg.m_wndPlot->size();
+    dlg.resize(1400, 950);
+    QTest::qWait(20);
+    const QSize large = dlg.m_wndPlot->size();
+    EXPECT_GT(large.width(), small.width() + 300);
+    EXPECT_GT(large.height(), small.height() + 200);
+    const QImage image = dlg.m_wndPlot->grab().toImage();
+    EXPECT_EQ(image.size(), large);
+    // The curves reach into the added room: the moment's colour shows in the right-hand third.
+    EXPECT_GT(CountColour(image.copy(image.width() * 2 / 3, 0, image.width() / 3, image.height()),
+                          CStrengthPlot::kMomentColour),
+              10);
+}
+
+TEST_F(StrengthDlgTest, PrintsThePanelsToPdf)
+{
+    CStrengthDlg& dlg = Open();
+    EXPECT_FALSE(dlg.m_btnPrint->isEnabled());
+    EXPECT_FALSE(dlg.PrintTo(m_pApp->Printer()));
+    Compute(dlg, Hull());
+    // Cancelling the print dialog prints nothing.
+    QTest::mouseClick(dlg.m_btnPrint, Qt::LeftButton);
+    EXPECT_EQ(m_services.Kinds().back(), "print");
+
+    const std::string strPdf = m_scratch.Path("sollecitazioni.pdf");
+    m_services.m_strPrintPdf = strPdf;
+    QTest::mouseClick(dlg.m_btnPrint, Qt::LeftButton);
+    const std::string strBytes = ReadBytes(strPdf);
+    ASSERT_GT(strBytes.size(), 4u);
+    EXPECT_EQ(strBytes.substr(0, 4), "%PDF");
+
+    // A blank page of the same printer is much smaller than the panels and their figures.
+    const std::string strBlank = m_scratch.Path("vuota.pdf");
+    QPrinter& printer = m_pApp->Printer();
+    printer.setOutputFileName(QString::fromStdString(strBlank));
+    {
+        QPainter painter(&printer);
+    }
+    EXPECT_GT(strBytes.size(), ReadBytes(strBlank).size() + 2000);
+    EXPECT_TRUE(m_services.Messages().empty());
+}
+
+TEST_F(StrengthDlgTest, AFailedExportNamesTheFile)
+{
+    CStrengthDlg& dlg = Open();
+    Compute(dlg, Hull());
+    const std::string strPath = m_scratch.Path("manca/tabella.csv");
+    m_services.m_paths = {strPath};
+    QTest::mouseClick(dlg.m_btnExportCurves, Qt::LeftButton);
+    ASSERT_EQ(m_services.Messages().size(), 1u);
+    EXPECT_NE(m_services.Messages()[0].find("«" + strPath + "»"), std::string::npos);
+    // Cancelling the save dialog writes nothing and says nothing.
+    QTest::mouseClick(dlg.m_btnExportCurves, Qt::LeftButton);
+    EXPECT_EQ(m_services.Kinds().back(), "save");
+    EXPECT_EQ(m_services.Messages().size(), 1u);
+    EXPECT_TRUE(testsupport::FolderEntries(m_scratch.Dir()).empty());
+}
+
+TEST_F(StrengthDlgTest, ANewEstimateForgetsTheFigures)
+{
+    CStrengthDlg& dlg = Open();
+    Compute(dlg, Hull());
+    ASSERT_FALSE(dlg.m_editAftDraft->text().isEmpty());
+    ASSERT_TRUE(Run(CCommandTable::ID_FILE_NEW));
+    ExpectNothingShown(dlg);
+    EXPECT_EQ(dlg.m_editHull->text().toStdString(), Hull());
+    // The empty estimate weighs nothing and cannot float.
+    m_services.m_asked.clear();
+    QTest::mouseClick(dlg.m_btnCompute, Qt::LeftButton);
+    ASSERT_EQ(m_services.Messages().size(), 1u);
+    EXPECT_NE(m_services.Messages()[0].find("equilibrio"), std::string::npos);
+}
