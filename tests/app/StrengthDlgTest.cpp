@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTest>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -99,6 +100,35 @@ int CountColour(const QImage& image, std::uint32_t cr)
             nCount += (image.pixel(x, y) & 0xffffff) == (rgb & 0xffffff);
     }
     return nCount;
+}
+
+// The stroke colours a PDF's compressed page contents set ("r g b SCN"), as RGB().
+std::set<std::uint32_t> PdfStrokeColours(const std::string& strPdf)
+{
+    std::set<std::uint32_t> colours;
+    for (size_t nStart = strPdf.find("stream\n"); nStart != std::string::npos;
+         nStart = strPdf.find("stream\n", nStart + 1))
+    {
+        const size_t nData = nStart + 7, nEnd = strPdf.find("endstream", nData);
+        if (nEnd == std::string::npos)
+            break;
+        // qUncompress wants the length first; a guess is enough, it grows the buffer as needed.
+        QByteArray data("\x00\x10\x00\x00", 4);
+        data += QByteArray::fromStdString(strPdf.substr(nData, nEnd - nData));
+        std::istringstream content(qUncompress(data).toStdString());
+        std::string strLine;
+        while (std::getline(content, strLine))
+        {
+            double r = 0, g = 0, b = 0;
+            char szOp[8] = {};
+            if (std::sscanf(strLine.c_str(), "%lf %lf %lf %7s", &r, &g, &b, szOp) == 4 &&
+                std::string(szOp) == "SCN")
+                colours.insert(RGB(static_cast<std::uint8_t>(std::lround(r * 255)),
+                                   static_cast<std::uint8_t>(std::lround(g * 255)),
+                                   static_cast<std::uint8_t>(std::lround(b * 255))));
+        }
+    }
+    return colours;
 }
 
 const std::uint32_t kCurveColours[] = {CStrengthPlot::kWeightColour, CStrengthPlot::kBuoyancyColour,
@@ -465,6 +495,10 @@ TEST_F(StrengthDlgTest, PrintsThePanelsToPdf)
     const std::string strBytes = ReadBytes(strPdf);
     ASSERT_GT(strBytes.size(), 4u);
     EXPECT_EQ(strBytes.substr(0, 4), "%PDF");
+    // The page strokes the four curves in their colours.
+    const std::set<std::uint32_t> colours = PdfStrokeColours(strBytes);
+    for (std::uint32_t cr : kCurveColours)
+        EXPECT_EQ(colours.count(cr), 1u) << std::hex << cr;
 
     // A blank page of the same printer is much smaller than the panels and their figures.
     const std::string strBlank = m_scratch.Path("vuota.pdf");
