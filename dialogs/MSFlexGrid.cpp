@@ -233,7 +233,13 @@ void CMSFlexGrid::mousePressEvent(QMouseEvent* pEvent)
                        (modifiers & Qt::AltModifier ? 4 : 0);
     const QPoint pt = viewport()->mapTo(this, pEvent->position().toPoint());
     if (nButton != 2)
+    {
+        const QModelIndex previous = currentIndex();
         QTableWidget::mousePressEvent(pEvent);
+        // A click on the cell already current selects it again, as the user means it to.
+        if (nButton == 1 && currentIndex() == previous && indexAt(pEvent->position().toPoint()) == previous)
+            emit SelChange();
+    }
     emit MouseDown(nButton, nShift, pt.x(), pt.y());
 }
 
@@ -246,14 +252,23 @@ void CMSFlexGrid::keyPressEvent(QKeyEvent* pEvent)
         emit PasteKey();
         return;
     }
+    if (key == QKeyCombination(Qt::Key_Menu))
+    {
+        EmitMenuKey();
+        return;
+    }
     QTableWidget::keyPressEvent(pEvent);
 }
 
 void CMSFlexGrid::contextMenuEvent(QContextMenuEvent* pEvent)
 {
     // The mouse's right button has its own notification; this is the keyboard's menu key.
-    if (pEvent->reason() != QContextMenuEvent::Keyboard)
-        return;
+    if (pEvent->reason() == QContextMenuEvent::Keyboard)
+        EmitMenuKey();
+}
+
+void CMSFlexGrid::EmitMenuKey()
+{
     const QRect rcCell = visualRect(currentIndex());
     const QPoint pt = viewport()->mapTo(this, rcCell.isValid() ? rcCell.bottomLeft() : QPoint(0, 0));
     emit MenuKey(pt.x(), pt.y());

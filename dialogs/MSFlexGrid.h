@@ -61,6 +61,7 @@ private:
     QTableWidgetItem* Cell(int nRow, int nCol) const;
     QTableWidgetItem* MakeCell(const QString& strText) const;
     void EnsureCurrent();
+    void EmitMenuKey();
 
     int m_nFixedRows;
     int m_nFixedCols;

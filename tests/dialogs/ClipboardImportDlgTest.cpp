@@ -1,0 +1,253 @@
+// The clipboard import: pasting a spreadsheet's table into the grid, refusing other shapes,
+// correcting cells, the highlight, the popup menu, and what OK hands to the loads list.
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "DialogFixture.h"
+#include "dialogs/ClipboardImportDlg.h"
+#include "dialogs/ClipboardTable.h"
+#include "dialogs/LoadListDlg.h"
+#include "dialogs/MSFlexGrid.h"
+#include "dialogs/QtListBox.h"
+#include "document/ScafometroDoc.h"
+#include "view/ScafometroView.h"
+#include "view/Surface.h"
+
+namespace
+{
+const char* const kTwoRows = "A\t10\t0\t5\t2\t0\t3\r\nB\t4\t5\t7\t1\t0\t1\r\n";
+
+void SetClipboard(const QString& strText)
+{
+    QGuiApplication::clipboard()->setText(strText);
+}
+
+QPoint CellCentre(CMSFlexGrid& grid, int nRow, int nCol)
+{
+    const QModelIndex index = grid.model()->index(nRow - grid.GetFixedRows(), nCol - grid.GetFixedCols());
+    return grid.visualRect(index).center();
+}
+
+void ClickCell(CMSFlexGrid& grid, int nRow, int nCol)
+{
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, CellCentre(grid, nRow, nCol));
+}
+
+// Opens the grid's popup menu with the right button, or with the menu key, and picks an item.
+void ChooseFromMenu(CMSFlexGrid& grid, const QString& strItem, bool bKeyboard, QStringList* pItems = nullptr)
+{
+    bool bChosen = false;
+    QTimer::singleShot(0, [&] {
+        auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(pMenu);
+        for (QAction* pAction : pMenu->actions())
+        {
+            if (pItems)
+                *pItems << (pAction->isSeparator()
+                                ? "-"
+                                : pAction->text() + (pAction->isEnabled() ? "" : " (off)"));
+            if (pAction->text() == strItem)
+            {
+                QTest::mouseClick(pMenu, Qt::LeftButton, Qt::NoModifier,
+                                  pMenu->actionGeometry(pAction).center());
+                bChosen = true;
+            }
+        }
+        if (!bChosen)
+            pMenu->close();
+    });
+    if (bKeyboard)
+        QTest::keyClick(&grid, Qt::Key_Menu);
+    else
+        QTest::mouseClick(grid.viewport(), Qt::RightButton, Qt::NoModifier, CellCentre(grid, 1, 1));
+    EXPECT_TRUE(bChosen || strItem.isEmpty());
+    // The offscreen platform leaves the closed menu active, where a desktop gives the activation
+    // back to the dialog.
+    CDialogFixture::Activate(grid.window());
+}
+
+QPushButton* OkButton(QDialog& dialog)
+{
+    for (QPushButton* pButton : dialog.findChildren<QPushButton*>())
+    {
+        if (pButton->text() == "OK")
+            return pButton;
+    }
+    return nullptr;
+}
+
+std::string GridText(const CMSFlexGrid& grid)
+{
+    std::string strText;
+    grid.GetGridText(strText, 0, 0);
+    return strText;
+}
+} // namespace
+
+class ClipboardImportDlg : public CDialogFixture
+{
+protected:
+    void SetUp() override
+    {
+        CDialogFixture::SetUp();
+        m_pDialog = std::make_unique<CClipboardImportDlg>(m_services);
+        m_pDialog->show();
+        ASSERT_TRUE(Activate(m_pDialog.get()));
+    }
+    void TearDown() override
+    {
+        m_pDialog.reset();
+        CDialogFixture::TearDown();
+    }
+    CMSFlexGrid& Grid() { return *m_pDialog->m_grid; }
+    void Paste() { ChooseFromMenu(Grid(), "Incolla", false); }
+
+    std::unique_ptr<CClipboardImportDlg> m_pDialog;
+};
+
+TEST_F(ClipboardImportDlg, ShowsItsTextsAndAnEmptyTable)
+{
+    EXPECT_EQ(m_pDialog->windowTitle(), "Impotazione carichi dalla ClipBoard");
+    QStringList labels;
+    for (const QLabel* pLabel : m_pDialog->findChildren<QLabel*>())
+        labels << pLabel->text();
+    for (const char* pszLine : CClipboardImportDlg::kInstructions)
+        EXPECT_TRUE(labels.contains(QString::fromUtf8(pszLine))) << pszLine;
+    EXPECT_TRUE(
+        labels.contains(QString::fromUtf8("Per risolvere il problema della compatibilità modificare le "
+                                          "Impostazioni internazionali di Windows nella sezione numeri")));
+    EXPECT_EQ(m_pDialog->m_btnConvert->text(), "Converti virgole in punti");
+    EXPECT_EQ(GridText(Grid()), "Nome\tPeso[t]\tX1[m]\tX2[m]\tXg[m]\tyg[m]\tZg[m]\r\n\t\t\t\t\t\t");
+
+    QStringList items;
+    ChooseFromMenu(Grid(), "", false, &items);
+    EXPECT_EQ(items, QStringList({"Copia (off)", "Incolla", "-", "Converti tutte le virgole in punti"}));
+}
+
+TEST_F(ClipboardImportDlg, PastesSevenColumnsWithEitherLineEnd)
+{
+    for (const QString& strClipboard : {QString(kTwoRows), QString(kTwoRows).replace("\r\n", "\n")})
+    {
+        SetClipboard(strClipboard);
+        Paste();
+        EXPECT_EQ(Grid().GetRows(), 4);
+        EXPECT_EQ(Grid().GetCols(), 7);
+        EXPECT_EQ(Grid().GetTextMatrix(2, 3), "7");
+        EXPECT_EQ(Grid().GetTextMatrix(0, 4), "Xg[m]");
+        EXPECT_EQ(m_pDialog->m_strTable, std::string(kTwoRows) + "\t\t\t\t\t\t");
+    }
+
+    // One row without a line end; by keyboard, with both paste keys.
+    SetClipboard("Nave\t1\t2\t3\t4\t5\t6");
+    QTest::keyClick(&Grid(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Grid().GetRows(), 2);
+    EXPECT_EQ(m_pDialog->m_strTable, "Nave\t1\t2\t3\t4\t5\t6");
+    SetClipboard("Poppa\t1\t2\t3\t4\t5\t6");
+    QTest::keyClick(&Grid(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Grid().GetTextMatrix(1, 0), "Poppa");
+    EXPECT_TRUE(m_services.m_messages.empty());
+}
+
+TEST_F(ClipboardImportDlg, RefusesOtherColumnCountsAndKeepsTheGrid)
+{
+    SetClipboard(kTwoRows);
+    Paste();
+    const std::string strBefore = GridText(Grid());
+    for (const char* pszBad :
+         {"a\tb\tc\td\te\tf\r\n", "a\tb\tc\td\te\tf\tg\th\r\n", "a\t1\t2\t3\t4\t5\t6\nb\t1\t2\t3\t4\t5\t6"})
+    {
+        m_services.m_messages.clear();
+        SetClipboard(QString::fromUtf8(pszBad));
+        // The LF-only rows are whole rows here, so the last case is accepted.
+        Paste();
+        if (std::string(pszBad).find('\n') != std::string::npos &&
+            std::string(pszBad).find('\r') == std::string::npos)
+        {
+            EXPECT_TRUE(m_services.m_messages.empty());
+            EXPECT_EQ(Grid().GetRows(), 3);
+            continue;
+        }
+        ASSERT_EQ(m_services.m_messages.size(), 1u) << pszBad;
+        EXPECT_EQ(m_services.m_messages[0].strText,
+                  "Formato appunti non valido \n oppure numero di colonne diverso da 7");
+        EXPECT_EQ(GridText(Grid()), strBefore);
+        EXPECT_EQ(m_pDialog->m_strTable, std::string(kTwoRows) + "\t\t\t\t\t\t");
+    }
+}
+
+TEST_F(ClipboardImportDlg, HighlightFollowsTheSelectedCellAndTheEditWritesIt)
+{
+    SetClipboard(kTwoRows);
+    Paste();
+    ClickCell(Grid(), 2, 3);
+    EXPECT_EQ(Grid().GetCellBackColor(2, 3), RGB(240, 240, 0));
+    EXPECT_EQ(m_pDialog->m_editCell->text(), "7");
+    ClickCell(Grid(), 1, 1);
+    EXPECT_EQ(Grid().GetCellBackColor(1, 1), RGB(240, 240, 0));
+    EXPECT_EQ(Grid().GetCellBackColor(2, 3), RGB(255, 255, 255));
+    EXPECT_EQ(m_pDialog->m_editCell->text(), "10");
+    EXPECT_EQ(QApplication::focusWidget(), m_pDialog->m_editCell);
+    QTest::keyClicks(m_pDialog->m_editCell, "5");
+    EXPECT_EQ(Grid().GetTextMatrix(1, 1), "105");
+    EXPECT_EQ(Grid().GetTextMatrix(2, 3), "7");
+}
+
+TEST_F(ClipboardImportDlg, CommasBecomePointsOutsideTheNamesAndOkImportsWhatTheGridShows)
+{
+    SetClipboard("12,5\t12,5\t0\t4,5\t2\t0\t1,25\r\n");
+    Paste();
+    Click(m_pDialog->m_btnConvert);
+    EXPECT_EQ(Grid().GetTextMatrix(1, 0), "12,5");
+    EXPECT_EQ(Grid().GetTextMatrix(1, 1), "12.5");
+    EXPECT_EQ(Grid().GetTextMatrix(1, 6), "1.25");
+    EXPECT_EQ(m_pDialog->m_strTable, "12,5\t12,5\t0\t4,5\t2\t0\t1,25\r\n\t\t\t\t\t\t") << "as pasted";
+    // The popup's item does the same; a cell corrected by hand is taken as well.
+    SetClipboard("X\t1,5\t0\t1\t0,5\t0\t0");
+    Paste();
+    ChooseFromMenu(Grid(), "Converti tutte le virgole in punti", true);
+    EXPECT_EQ(Grid().GetTextMatrix(1, 1), "1.5");
+    ClickCell(Grid(), 1, 0);
+    QTest::keyClicks(m_pDialog->m_editCell, "Y");
+    QTest::keyClick(m_pDialog->m_editCell, Qt::Key_Return);
+    EXPECT_EQ(m_pDialog->result(), QDialog::Accepted);
+    EXPECT_EQ(m_pDialog->ImportText(), "XY\t1.5\t0\t1\t0.5\t0\t0");
+}
+
+TEST_F(ClipboardImportDlg, TheLoadsListImportsTheRowsAfterItsLoads)
+{
+    m_pDialog->hide();
+    AddLoad("esistente", 1, 0, 2, 1);
+    CLoadListDlg& dialog = OpenLoadList();
+    Doc().SetModifiedFlag(false);
+    SetClipboard(QString(kTwoRows).replace("10", "10,5").replace("\r\n", "\n"));
+    WithModal([&] { Click(dialog.m_btnImport); },
+              [&](QWidget* pModal) {
+                  auto* pImport = qobject_cast<CClipboardImportDlg*>(pModal);
+                  ASSERT_TRUE(pImport);
+                  ChooseFromMenu(*pImport->m_grid, "Incolla", false);
+                  Click(pImport->m_btnConvert);
+                  Click(OkButton(*pImport));
+              });
+    ASSERT_EQ(Names(), std::vector<std::string>({"esistente", "A", "B"}));
+    const CLoad& a = Load(2);
+    EXPECT_EQ(std::vector<double>({a.m_dWeight, a.m_dX1, a.m_dX2, a.m_dXgRel, a.m_dYg, a.m_dZg}),
+              std::vector<double>({10.5, 0, 5, 2, 0, 3}));
+    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 2);
+    EXPECT_TRUE(Doc().IsModified());
+
+    // Cancel imports nothing.
+    SetClipboard(kTwoRows);
+    WithModal([&] { Click(dialog.m_btnImport); },
+              [&](QWidget* pModal) {
+                  ChooseFromMenu(*qobject_cast<CClipboardImportDlg*>(pModal)->m_grid, "Incolla", false);
+                  QTest::keyClick(pModal, Qt::Key_Escape);
+              });
+    EXPECT_EQ(Doc().m_listLoads.m_nCount, 3);
+}

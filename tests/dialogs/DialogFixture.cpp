@@ -1,0 +1,189 @@
+// The program as the dialogs' tests meet it.
+#include "DialogFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/MainFrame.h"
+#include "dialogs/LoadListDlg.h"
+#include "dialogs/QtListBox.h"
+#include "document/ScafometroDoc.h"
+#include "view/ScafometroView.h"
+
+void CDialogFixture::SetUp()
+{
+    m_pApp = std::make_unique<CScafometroApp>(m_services);
+    ASSERT_TRUE(m_pApp->InitInstance(CScafometroApp::SCommandLine()));
+    m_pApp->Frame().resize(900, 600);
+    m_pApp->ShowMainWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_pApp->Frame()));
+}
+
+void CDialogFixture::TearDown()
+{
+    if (m_pApp)
+        m_pApp->Document().SetModifiedFlag(false);
+    m_pApp.reset();
+}
+
+CScafometroDoc& CDialogFixture::Doc()
+{
+    return m_pApp->Document();
+}
+
+CScafometroView& CDialogFixture::View()
+{
+    return m_pApp->View();
+}
+
+void CDialogFixture::Run(int nId)
+{
+    m_pApp->Frame().UpdateCommandStates();
+    QAction* pAction = m_pApp->Frame().Action(nId);
+    ASSERT_TRUE(pAction) << nId;
+    ASSERT_TRUE(pAction->isEnabled()) << nId;
+    pAction->trigger();
+}
+
+void CDialogFixture::AddLoad(const std::string& strName, double dWeight, double dX1, double dX2,
+                             double dXgRel, double dYg, double dZg)
+{
+    CLoadList& list = Doc().m_listLoads;
+    list.Append(strName, dXgRel, dX1, dX2, dWeight);
+    list.m_pCurrent->m_dYg = dYg;
+    list.m_pCurrent->m_dZg = dZg;
+    list.m_pCurrent->Normalize();
+}
+
+CLoad& CDialogFixture::Load(int n)
+{
+    return *Doc().m_listLoads.Loads().at(static_cast<size_t>(n - 1));
+}
+
+std::vector<std::string> CDialogFixture::Names()
+{
+    std::vector<std::string> names;
+    for (const CLoad* pLoad : Doc().m_listLoads.Loads())
+        names.push_back(pLoad->m_strName);
+    return names;
+}
+
+CLoadListDlg& CDialogFixture::OpenLoadList(int nCommand)
+{
+    Run(nCommand);
+    CLoadListDlg* pDialog = View().m_pLoadListDlg;
+    EXPECT_TRUE(pDialog && pDialog->isVisible());
+    EXPECT_TRUE(Activate(pDialog));
+    return *pDialog;
+}
+
+void CDialogFixture::Click(QAbstractButton* pButton)
+{
+    // A radio button takes clicks on its circle and its text, which begin at its left.
+    const bool bRadio = qobject_cast<QRadioButton*>(pButton) != nullptr;
+    const QPoint pt = bRadio ? QPoint(6, pButton->height() / 2) : pButton->rect().center();
+    QTest::mouseClick(pButton, Qt::LeftButton, Qt::NoModifier, pt);
+}
+
+void CDialogFixture::SelectLine(CQtListBox* pList, int nIndex)
+{
+    QListWidgetItem* pItem = pList->item(nIndex);
+    ASSERT_TRUE(pItem);
+    pList->scrollToItem(pItem);
+    QTest::mouseClick(pList->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      pList->visualItemRect(pItem).center());
+}
+
+std::vector<std::string> CDialogFixture::Lines(const CQtListBox* pList)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < pList->GetCount(); ++i)
+        lines.push_back(pList->GetText(i));
+    return lines;
+}
+
+void CDialogFixture::Type(QLineEdit* pEdit, const std::string& strText, bool bLeave)
+{
+    QTest::mouseClick(pEdit, Qt::LeftButton, Qt::NoModifier, pEdit->rect().center());
+    QTest::keyClick(pEdit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(pEdit, Qt::Key_Delete);
+    // Characters beyond ASCII have no key of their own: they come as the text of a key event.
+    for (const QChar ch : QString::fromUtf8(strText.c_str()))
+    {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(pEdit, static_cast<char>(ch.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, pEdit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+    if (bLeave)
+        QTest::keyClick(pEdit, Qt::Key_Tab);
+}
+
+bool CDialogFixture::Activate(QWidget* pWindow)
+{
+    pWindow->activateWindow();
+    // Not isActiveWindow(): it also holds for the parent of a menu that has kept the activation.
+    return QTest::qWaitFor([pWindow] { return QApplication::activeWindow() == pWindow; });
+}
+
+void CDialogFixture::WithModal(const std::function<void()>& start,
+                               const std::function<void(QWidget*)>& answer)
+{
+    bool bAnswered = false;
+    std::function<void()> poll;
+    poll = [&] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (!pModal || !pModal->isVisible())
+        {
+            QTimer::singleShot(10, poll);
+            return;
+        }
+        bAnswered = true;
+        // Mouse events find their widget by position: the dialog must be laid out and shown.
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(pModal));
+        answer(pModal);
+        // An answer that left the dialog open would leave the test waiting for ever.
+        if (pModal->isVisible())
+        {
+            ADD_FAILURE() << "the dialog is still open";
+            pModal->close();
+        }
+    };
+    QTimer::singleShot(0, poll);
+    start();
+    EXPECT_TRUE(bAnswered);
+}
+
+QImage CDialogFixture::Painted()
+{
+    View().repaint();
+    return View().grab().toImage();
+}
+
+int CDialogFixture::CountColour(const QImage& image, QRgb colour, QPoint pt, int nRadius)
+{
+    int nCount = 0;
+    for (int y = 0; y < image.height(); ++y)
+    {
+        for (int x = 0; x < image.width(); ++x)
+        {
+            if (nRadius >= 0 && (std::abs(x - pt.x()) > nRadius || std::abs(y - pt.y()) > nRadius))
+                continue;
+            if ((image.pixel(x, y) & 0xffffff) == (colour & 0xffffff))
+                ++nCount;
+        }
+    }
+    return nCount;
+}
+
+QPoint CDialogFixture::DevicePoint(double x, double y)
+{
+    SPoint pt;
+    EXPECT_TRUE(View().m_viewport.WorldToDevice(CVector3(x, y, 0), pt));
+    return QPoint(pt.x, pt.y);
+}
