@@ -1,5 +1,6 @@
 // Fuzz target: the old ".p" reader. A file it accepts saves as ".p3d" and reads back to
 // the same loads, without YG; one it refuses leaves the list as it was.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -31,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     for (const CLoad* pLoad : list.Loads())
     {
         Check(pLoad->m_dX1 < pLoad->m_dX2, "a load read is normalised");
+        Check(!std::isnan(pLoad->m_dY1) && !std::isnan(pLoad->m_dY2),
+              "finite values give ordinates that are numbers");
         Check(pLoad->m_dYg == 0, "an old record has no YG");
     }
 

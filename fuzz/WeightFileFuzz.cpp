@@ -1,5 +1,6 @@
 // Fuzz target: the ".p3d" reader. A file it accepts holds finite numbers, saves and reads back to
 // the same loads; one it refuses leaves the list as it was.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,7 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     }
     Check(list.m_strFileName == "fuzz.p3d", "the list takes the file's name");
     for (const CLoad* pLoad : list.Loads())
+    {
         Check(pLoad->m_dX1 < pLoad->m_dX2, "a load read is normalised");
+        Check(!std::isnan(pLoad->m_dY1) && !std::isnan(pLoad->m_dY2),
+              "finite values give ordinates that are numbers");
+    }
 
     // Saved and read back: the same loads, bit for bit.
     const std::string& strPath = CScratchFile::Path();

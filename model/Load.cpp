@@ -42,6 +42,19 @@ void CLoad::Normalize()
     const double k = 2 * m_dWeight / (dLength * dLength);
     m_dY1 = k * (2 * dLength - 3 * m_dXgRel);
     m_dY2 = k * (3 * m_dXgRel - dLength);
+    if (!std::isfinite(m_dY1) || !std::isfinite(m_dY2))
+        NormalizeScaled(2 * (m_dWeight / dLength), m_dXgRel / dLength);
+}
+
+void CLoad::NormalizeScaled(double dTwiceMean, double dShare)
+{
+    // 2 W / L^2 overflows, or L^2 does, long before the ordinates do: the same trapezoid from
+    // twice the mean ordinate W / L and the centroid's share of the length. An ordinate that
+    // still overflows is infinite, and the apex of a triangle stays 0 rather than 0 times that.
+    const double dStart = 2 - 3 * dShare;
+    const double dEnd = 3 * dShare - 1;
+    m_dY1 = dStart == 0 ? 0 : dTwiceMean * dStart;
+    m_dY2 = dEnd == 0 ? 0 : dTwiceMean * dEnd;
 }
 
 void CLoad::NormalizeBeyondLargestLength()
@@ -52,9 +65,7 @@ void CLoad::NormalizeBeyondLargestLength()
     const double dHalf = m_dX2 / 2 - m_dX1 / 2;
     if (m_dXgRel <= 0 || std::isnan(m_dXgRel))
         m_dXgRel = dHalf;
-    const double dRatio = m_dXgRel / dHalf;
-    m_dY1 = m_dWeight / dHalf * (2 - 1.5 * dRatio);
-    m_dY2 = m_dWeight / dHalf * (1.5 * dRatio - 1);
+    NormalizeScaled(m_dWeight / dHalf, m_dXgRel / dHalf / 2);
 }
 
 double CLoad::ValueAt(double x) const

@@ -44,5 +44,6 @@ public:
 private:
     CLoad(const CLoad&) = delete;
     void NormalizeBeyondLargestLength();
+    void NormalizeScaled(double dTwiceMean, double dShare);
     CLoad& operator=(const CLoad&) = delete;
 };

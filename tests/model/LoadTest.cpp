@@ -87,6 +87,27 @@ TEST(Load, EndsFartherApartThanTheLargestDoubleKeepFiniteValues)
     EXPECT_NEAR(load.m_dY2, 0, 1e-20);
 }
 
+TEST(Load, HugeWeightsGiveOrdinatesThatAreNumbers)
+{
+    // 2 W and L^2 overflow, W / L does not: about 1 t/m over the whole length.
+    CLoad load;
+    load.m_dWeight = 1e308;
+    load.m_dX1 = -0.5;
+    load.m_dX2 = 1e308;
+    load.m_dXgRel = 0;
+    load.Normalize();
+    EXPECT_DOUBLE_EQ(load.m_dY1, 1e308 / (1e308 + 0.5));
+    EXPECT_DOUBLE_EQ(load.m_dY2, load.m_dY1);
+
+    // On a tenth of a nanometre the ordinate itself overflows; the triangle's apex stays 0.
+    load.m_dX1 = 0;
+    load.m_dX2 = 1e-10;
+    load.m_dXgRel = 1e-10 / 3;
+    load.Normalize();
+    EXPECT_EQ(load.m_dY1, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(load.m_dY2, 0);
+}
+
 TEST(Load, ValueAtIncludesBothEndsOnly)
 {
     CLoad load;
