@@ -29,7 +29,7 @@ const SCommand kCommands[] = {
     {"plot",
      "plot FILE.p3d OUT.png|OUT.svg|OUT.pdf [--mode resultant|detailed|single|highlight] [--load N] [--size "
      "WxH]",
-     "the graph of FILE as a picture", RunPlot},
+     "the graph of FILE as a picture", LaunchPlot},
     {"strength", "strength FILE.p3d HULL [--density RHO] [--table OUT.csv] [--plot OUT.png|svg|pdf] [--size WxH]",
      "FILE floated on the hull's table of sectional areas: drafts, shear force and bending moment", RunStrength},
     {"export-stations", "export-stations FILE.p3d OUT --from X0 --to X1 --count N",

@@ -26,16 +26,22 @@ int RunImportOld(const CArgs& args);
 int RunMergeAll(const CArgs& args);
 int RunMergeEquivalent(const CArgs& args);
 int RunImportTable(const CArgs& args);
+// The table's plot command hands over to scafometro-plot (cli/PlotLauncher.cpp), whose own
+// command draws the picture (cli/PlotCommand.cpp).
+int LaunchPlot(const CArgs& args);
 int RunPlot(const CArgs& args);
+// Starts scafometro-plot beside this program with the command's name and its arguments; returns 1
+// only when it cannot start.
+int HandOverToPlotProgram(const char* pszCommand, const CArgs& args);
 int RunStrength(const CArgs& args);
 int RunExportStations(const CArgs& args);
 
 class CStrengthResult;
 // The strength command's picture. scafometro-plot draws it and returns 0, or 1 after saying why
 // on stderr; scafometro-cli, which carries no Qt, hands the whole command with its arguments over
-// to scafometro-plot instead, and returns only when that cannot start (cli/PlotLauncher.cpp).
-int WriteStrengthPicture(const CArgs& args, const CStrengthResult& result, const std::string& strPath, int nWidth,
-                         int nHeight);
+// to scafometro-plot instead, and returns only when that cannot start (cli/StrengthLauncher.cpp).
+int WriteStrengthPicture(const CArgs& args, const CStrengthResult& result, const std::string& strPath,
+                         int nWidth, int nHeight);
 
 // Prints "usage: scafometro-cli <usage of the command>" on stderr and returns 2.
 int UsageError(const char* pszCommand);

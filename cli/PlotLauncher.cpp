@@ -1,5 +1,5 @@
-// scafometro-cli plot and strength --plot: pictures are drawn by scafometro-plot, which carries Qt.
-// Keeping Qt out of scafometro-cli keeps every other command from paying for loading it at each start.
+// Handing the picture commands over to scafometro-plot, which carries Qt: keeping Qt out of
+// scafometro-cli keeps every other command from paying for loading it at each start.
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -23,9 +23,9 @@ std::string PlotProgram()
     const size_t nSlash = strSelf.find_last_of('/');
     return strSelf.substr(0, nSlash + 1) + "scafometro-plot";
 }
+} // namespace
 
-// Starts scafometro-plot with the command's name and its arguments; returns only when it cannot.
-int HandOver(const char* pszCommand, const CArgs& args)
+int HandOverToPlotProgram(const char* pszCommand, const CArgs& args)
 {
     const std::string strProgram = PlotProgram();
     std::vector<std::string> words{strProgram, pszCommand};
@@ -40,15 +40,8 @@ int HandOver(const char* pszCommand, const CArgs& args)
                  pszCommand, strProgram.c_str(), std::strerror(errno));
     return 1;
 }
-} // namespace
 
-int RunPlot(const CArgs& args)
+int LaunchPlot(const CArgs& args)
 {
-    return HandOver("plot", args);
-}
-
-int WriteStrengthPicture(const CArgs& args, const CStrengthResult&, const std::string&, int, int)
-{
-    // The helper computes the result again: that costs far less than Qt's start.
-    return HandOver("strength", args);
+    return HandOverToPlotProgram("plot", args);
 }
