@@ -71,7 +71,7 @@ QLineEdit* ReadOnlyField()
     auto* pEdit = new QLineEdit;
     pEdit->setReadOnly(true);
     pEdit->setAlignment(Qt::AlignRight);
-    pEdit->setMinimumWidth(110);
+    pEdit->setMinimumWidth(90);
     return pEdit;
 }
 
@@ -147,24 +147,30 @@ CStrengthDlg::CStrengthDlg(CLoadList& list, CServices& services, QPrinter& print
     pFigureGrid->addWidget(pSign, 11, 0, 1, 2);
     pFigureGrid->setRowStretch(12, 1);
 
+    // The stations in one row under the panels, so that the window fits a small screen's height.
     auto* pStations = new QGroupBox(QStringLiteral("Curva dei pesi per stazioni"));
-    auto* pStationGrid = new QGridLayout(pStations);
+    auto* pStationRow = new QHBoxLayout(pStations);
     m_editStationsFrom = new QLineEdit;
     m_editStationsTo = new QLineEdit;
     m_editStationsCount = new QLineEdit(QString::number(kDefaultStations));
-    AddRow(pStationGrid, 0, "Da &x [m]:", m_editStationsFrom);
-    AddRow(pStationGrid, 1, "&A x [m]:", m_editStationsTo);
-    AddRow(pStationGrid, 2, "&Numero di intervalli:", m_editStationsCount);
+    const auto addStationField = [&](const char* pszLabel, QLineEdit* pEdit) {
+        auto* pLabel = new QLabel(QString::fromUtf8(pszLabel));
+        pLabel->setBuddy(pEdit);
+        pEdit->setMaximumWidth(110);
+        pStationRow->addWidget(pLabel);
+        pStationRow->addWidget(pEdit, 1);
+    };
+    addStationField("Da &x [m]:", m_editStationsFrom);
+    addStationField("&A x [m]:", m_editStationsTo);
+    addStationField("&Numero di intervalli:", m_editStationsCount);
     m_btnExportStations = new QPushButton(QStringLiteral("Esporta curva per &stazioni (CSV)..."));
-    pStationGrid->addWidget(m_btnExportStations, 3, 0, 1, 2);
-
-    auto* pLeft = new QVBoxLayout;
-    pLeft->addWidget(pFigures, 1);
-    pLeft->addWidget(pStations);
+    pStationRow->addSpacing(12);
+    pStationRow->addWidget(m_btnExportStations);
+    pStationRow->addStretch(1);
 
     m_wndPlot = new CStrengthPlotWnd;
     auto* pMiddle = new QHBoxLayout;
-    pMiddle->addLayout(pLeft);
+    pMiddle->addWidget(pFigures);
     pMiddle->addWidget(m_wndPlot, 1);
 
     m_btnPrint = new QPushButton(QStringLiteral("Stam&pa..."));
@@ -181,6 +187,7 @@ CStrengthDlg::CStrengthDlg(CLoadList& list, CServices& services, QPrinter& print
     pLayout->addWidget(pInput);
     pLayout->addWidget(m_labelMessage);
     pLayout->addLayout(pMiddle, 1);
+    pLayout->addWidget(pStations);
     pLayout->addLayout(pButtons);
 
     // Only the calculation is the default: Enter in any field runs it, not an export.

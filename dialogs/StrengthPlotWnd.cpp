@@ -11,8 +11,8 @@ CStrengthPlotWnd::CStrengthPlotWnd(QWidget* pParent) : QWidget(pParent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Grafico delle sollecitazioni"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    // The panels need their margins and a little room inside; below this they are not drawn.
-    setMinimumSize(420, 320);
+    // Room for the panels' margins and for the two legends of the lower panel side by side.
+    setMinimumSize(560, 260);
 }
 
 void CStrengthPlotWnd::SetResult(const CStrengthResult* pResult)

@@ -139,9 +139,9 @@ class StrengthDlgTest : public CAppFixture
 {
 protected:
     // Starts on the example and opens the window from its menu item.
-    CStrengthDlg& Open(const std::string& strFile = Example())
+    CStrengthDlg& Open(const std::string& strFile = "")
     {
-        Start(strFile);
+        Start(strFile.empty() ? Example() : strFile);
         EXPECT_TRUE(Run(CScafometroView::ID_VIEW_STRENGTH));
         CStrengthDlg* pDlg = View().m_pStrengthDlg;
         EXPECT_NE(pDlg, nullptr);
@@ -477,6 +477,17 @@ TEST_F(StrengthDlgTest, ThePanelsFollowTheWindowsSize)
     EXPECT_GT(CountColour(image.copy(image.width() * 2 / 3, 0, image.width() / 3, image.height()),
                           CStrengthPlot::kMomentColour),
               10);
+
+    // At the smallest size the layout allows, the window fits a small laptop's screen and the
+    // panels still have room to be drawn.
+    const QSize smallest = dlg.minimumSizeHint();
+    EXPECT_LE(smallest.width(), 1000);
+    EXPECT_LE(smallest.height(), 700);
+    dlg.resize(smallest);
+    QTest::qWait(20);
+    const QImage tight = dlg.m_wndPlot->grab().toImage();
+    EXPECT_TRUE(dlg.m_wndPlot->m_bDrawn);
+    EXPECT_GT(CountColour(tight, CStrengthPlot::kShearColour), 50);
 }
 
 TEST_F(StrengthDlgTest, PrintsThePanelsToPdf)
