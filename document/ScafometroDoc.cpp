@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "dialogs/Windows1252.h"
 #include "document/DxfFile.h"
 #include "document/File.h"
 #include "document/FileException.h"
@@ -103,7 +104,8 @@ bool CScafometroDoc::CheckFinite()
     const int nLoad = FindNonFiniteLoad();
     if (nLoad == 0)
         return true;
-    const std::string strName = m_listLoads.Loads()[nLoad - 1]->m_strName;
+    // Names are the file's Windows-1252 bytes; the message is UTF-8.
+    const std::string strName = CWindows1252::ToUtf8(m_listLoads.Loads()[nLoad - 1]->m_strName);
     GetServices().MessageBox("Il carico n. " + std::to_string(nLoad) + " «" + strName +
                                  "» contiene un valore non numerico o infinito.\n"
                                  "Correggerlo nell'elenco dei carichi: il file non è stato scritto.",

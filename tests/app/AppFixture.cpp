@@ -58,6 +58,16 @@ QImage CAppFixture::Painted()
     return view.grab().toImage();
 }
 
+std::string CAppFixture::Example()
+{
+    if (m_strExample.empty())
+    {
+        m_strExample = m_scratch.Path("motonave.p3d");
+        testsupport::WriteBytes(m_strExample, testsupport::ReadBytes(SCAFOMETRO_EXAMPLES "/motonave.p3d"));
+    }
+    return m_strExample;
+}
+
 CScafometroView& CAppFixture::View()
 {
     return m_pApp->View();

@@ -31,11 +31,14 @@ protected:
     // Mouse drags on the view with real events.
     void Drag(Qt::MouseButton button, QPoint from, QPoint to);
 
-    static std::string Example() { return SCAFOMETRO_EXAMPLES "/motonave.p3d"; }
+    // The bundled example, copied into the scratch folder: "Salva" writes back to the file that
+    // was opened, and a test must never change the repository's example.
+    std::string Example();
     // Runs the batch tool; returns its exit status.
     static int RunCli(const std::vector<std::string>& args);
 
     testsupport::CScratchDir m_scratch;
     CTestServices m_services;
     std::unique_ptr<CScafometroApp> m_pApp;
+    std::string m_strExample;
 };

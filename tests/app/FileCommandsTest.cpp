@@ -68,7 +68,8 @@ TEST_F(FileCommandsTest, OpenSaveAndSaveAsRoundTrip)
     Loads().m_pCurrent->m_dWeight = 7;
     ASSERT_TRUE(Run(ID_SAVE));
     EXPECT_TRUE(m_services.m_asked.empty());
-    EXPECT_EQ(testsupport::FolderEntries(m_scratch.Dir()), std::vector<std::string>({"copia.p3d"}));
+    EXPECT_EQ(Sorted(testsupport::FolderEntries(m_scratch.Dir())),
+              std::vector<std::string>({"copia.p3d", "motonave.p3d"}));
     EXPECT_NE(ReadBytes(strCopy), ReadBytes(Example()));
     EXPECT_EQ(m_pApp->RecentFiles().first(), QString::fromStdString(strCopy));
 
@@ -187,7 +188,7 @@ TEST_F(FileCommandsTest, ExportsWriteTheBatchToolsBytes)
     // A cancelled dialog writes nothing.
     m_services.m_paths = {""};
     ASSERT_TRUE(Run(32790));
-    EXPECT_EQ(testsupport::FolderEntries(m_scratch.Dir()).size(), 10u);
+    EXPECT_EQ(testsupport::FolderEntries(m_scratch.Dir()).size(), 11u);
     EXPECT_TRUE(m_services.Messages().empty());
 }
 
@@ -221,7 +222,9 @@ TEST_F(FileCommandsTest, LoadsThatAreNotFiniteAreNeverWritten)
     Start(Example());
     Loads().GoTo(3);
     Loads().m_pCurrent->m_dX2 = std::nan("");
-    const std::string strName = Loads().m_pCurrent->m_strName;
+    // The name is the file's Windows-1252 bytes; the message shows it in UTF-8.
+    Loads().m_pCurrent->m_strName = "Zavorra \xe0 prua";
+    const std::string strName = "Zavorra \xc3\xa0 prua";
     for (int nId : {int(ID_SAVE_AS), 32804, 32796})
     {
         const std::string strOut = m_scratch.Path("out" + std::to_string(nId));
@@ -231,7 +234,7 @@ TEST_F(FileCommandsTest, LoadsThatAreNotFiniteAreNeverWritten)
         EXPECT_NE(m_services.Messages().back().find("n. 3"), std::string::npos);
         EXPECT_NE(m_services.Messages().back().find(strName), std::string::npos);
     }
-    EXPECT_TRUE(testsupport::FolderEntries(m_scratch.Dir()).empty());
+    EXPECT_EQ(testsupport::FolderEntries(m_scratch.Dir()), std::vector<std::string>({"motonave.p3d"}));
 }
 
 TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
@@ -270,6 +273,6 @@ TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(ReadBytes(strOld), "contenuto precedente");
     EXPECT_EQ(Sorted(testsupport::FolderEntries(m_scratch.Dir())),
-              std::vector<std::string>({"cartella", "esistente.p3d"}));
+              std::vector<std::string>({"cartella", "esistente.p3d", "motonave.p3d"}));
     EXPECT_EQ(Doc().GetPathName(), Example());
 }
