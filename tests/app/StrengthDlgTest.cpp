@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -535,7 +536,10 @@ TEST_F(StrengthDlgTest, AFailedExportNamesTheFile)
     QTest::mouseClick(dlg.m_btnExportCurves, Qt::LeftButton);
     EXPECT_EQ(m_services.Kinds().back(), "save");
     EXPECT_EQ(m_services.Messages().size(), 1u);
-    EXPECT_TRUE(testsupport::FolderEntries(m_scratch.Dir()).empty());
+    // Nothing is left in the folder but the estimate the test may have put there.
+    std::vector<std::string> entries = testsupport::FolderEntries(m_scratch.Dir());
+    entries.erase(std::remove(entries.begin(), entries.end(), "motonave.p3d"), entries.end());
+    EXPECT_EQ(entries, std::vector<std::string>());
 }
 
 TEST_F(StrengthDlgTest, ANewEstimateForgetsTheFigures)
