@@ -8,6 +8,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "AppFixture.h"
 #include "app/MainFrame.h"
@@ -239,39 +240,59 @@ TEST_F(FileCommandsTest, LoadsThatAreNotFiniteAreNeverWritten)
 
 TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
 {
+    // "Sa&lva con nome..." and the five exports, each against every fault. The loads' export is
+    // the smallest file: more loads make it pass the size limit below.
     Start(Example());
+    m_services.m_paths = {Merge("altro.p3d")};
+    ASSERT_TRUE(Run(32798));
+    const int commands[] = {ID_SAVE_AS, 32790, 32792, 32804, 32793, 32796};
     const std::string strOld = m_scratch.Path("esistente.p3d");
     testsupport::WriteBytes(strOld, "contenuto precedente");
     const std::string strFolder = m_scratch.Path("cartella");
     ASSERT_EQ(mkdir(strFolder.c_str(), 0755), 0);
-
-    // A device that refuses to grow, a target that is a folder.
-    for (const std::string& strTarget : {std::string("/dev/full"), strFolder})
-    {
+    const auto expectReported = [&](int nId, const std::string& strTarget, const char* pszCause) {
+        const size_t nMessages = m_services.Messages().size();
         m_services.m_paths = {strTarget};
-        ASSERT_TRUE(Run(ID_SAVE_AS));
-        ASSERT_FALSE(m_services.Messages().empty());
-        EXPECT_NE(m_services.Messages().back().find(strTarget), std::string::npos)
-            << m_services.Messages().back();
-        EXPECT_EQ(Doc().GetPathName(), Example());
-    }
+        ASSERT_TRUE(Run(nId));
+        ASSERT_EQ(m_services.Messages().size(), nMessages + 1) << nId << " on " << strTarget;
+        const std::string& strMessage = m_services.Messages().back();
+        EXPECT_NE(strMessage.find("«" + strTarget + "»"), std::string::npos) << strMessage;
+        EXPECT_NE(strMessage.find(pszCause), std::string::npos) << strMessage;
+    };
 
-    // A file-size limit: the write fails half way, the old file keeps its bytes, no temporary is left.
+    // A file-size limit: each write fails half way.
     struct rlimit previous;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit limit = previous;
     limit.rlim_cur = 1000;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    for (int nId : {int(ID_SAVE_AS), 32796})
-    {
-        m_services.m_paths = {strOld};
-        ASSERT_TRUE(Run(nId));
-        EXPECT_NE(m_services.Messages().back().find("dimensione massima"), std::string::npos);
-    }
+    for (int nId : commands)
+        expectReported(nId, strOld, "dimensione massima");
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, oldHandler);
+
+    // A device that refuses to grow, written directly and never replaced; a target that is a folder.
+    for (int nId : commands)
+    {
+        expectReported(nId, "/dev/full", "Spazio esaurito");
+        expectReported(nId, strFolder, "cartella");
+    }
+    struct stat info;
+    ASSERT_EQ(stat("/dev/full", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+
+    // A folder without write permission holds for anyone but root.
+    if (geteuid() != 0)
+    {
+        ASSERT_EQ(chmod(strFolder.c_str(), 0555), 0);
+        for (int nId : commands)
+            expectReported(nId, strFolder + "/nuovo", "Accesso negato");
+        chmod(strFolder.c_str(), 0755);
+    }
+
     EXPECT_EQ(ReadBytes(strOld), "contenuto precedente");
+    EXPECT_TRUE(testsupport::FolderEntries(strFolder).empty());
     EXPECT_EQ(Sorted(testsupport::FolderEntries(m_scratch.Dir())),
               std::vector<std::string>({"cartella", "esistente.p3d", "motonave.p3d"}));
     EXPECT_EQ(Doc().GetPathName(), Example());
