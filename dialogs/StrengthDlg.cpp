@@ -21,6 +21,7 @@
 #include "document/File.h"
 #include "document/FileException.h"
 #include "document/HullTableFile.h"
+#include "document/SafeOutput.h"
 #include "document/StrengthTableFile.h"
 #include "model/HullGirder.h"
 #include "model/HullTable.h"
@@ -29,7 +30,6 @@
 #include "model/StationCurve.h"
 #include "platform/FileErrorText.h"
 #include "platform/QtSurface.h"
-#include "platform/SafeWrite.h"
 #include "platform/Services.h"
 #include "platform/WaitCursor.h"
 #include "view/StrengthPlot.h"
@@ -367,7 +367,7 @@ void CStrengthDlg::OnExportCurvesCsv()
         const std::unique_ptr<CFileProgress> pProgress =
             m_services.BeginProgress("Esportazione in «" + CFile::BareName(strPath) + "»");
         file.SetProgress(pProgress.get());
-        WriteSafely(strPath, file, [&] { CStrengthTableFile::WriteCurves(file, m_result); });
+        CSafeOutput::Write(strPath, file, [&] { CStrengthTableFile::WriteCurves(file, m_result); });
     }
     catch (const CFileException& error)
     {
@@ -407,7 +407,7 @@ void CStrengthDlg::OnExportStationsCsv()
         const std::unique_ptr<CFileProgress> pProgress =
             m_services.BeginProgress("Esportazione in «" + CFile::BareName(strPath) + "»");
         file.SetProgress(pProgress.get());
-        WriteSafely(strPath, file, [&] { CStrengthTableFile::WriteStations(file, curve); });
+        CSafeOutput::Write(strPath, file, [&] { CStrengthTableFile::WriteStations(file, curve); });
     }
     catch (const CFileException& error)
     {

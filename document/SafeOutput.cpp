@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <new>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,6 +49,28 @@ CSafeOutput::CSafeOutput(const std::string& strTarget) : m_strTarget(strTarget),
         char szReal[PATH_MAX];
         if (realpath(strTarget.c_str(), szReal))
             m_strFinal = szReal;
+    }
+}
+
+void CSafeOutput::Write(const std::string& strPath, CFile& file, const std::function<void()>& write)
+{
+    try
+    {
+        CSafeOutput output(strPath);
+        try
+        {
+            output.Open(file);
+            write();
+            output.Commit(file);
+        }
+        catch (const CFileException& error)
+        {
+            throw output.Retarget(error);
+        }
+    }
+    catch (const std::bad_alloc&)
+    {
+        throw CFileException(strPath, "not enough memory", ENOMEM);
     }
 }
 

@@ -1,6 +1,7 @@
 // Writing a file so that a failed write never leaves a half-written or lost target behind.
 #pragma once
 
+#include <functional>
 #include <string>
 
 class CFile;
@@ -13,6 +14,9 @@ class CSafeOutput
 {
 public:
     explicit CSafeOutput(const std::string& strTarget);
+    // The whole of it: opens file on strPath, runs write, and puts the result in place. Throws
+    // CFileException naming strPath and the cause (ENOMEM for memory), the target untouched.
+    static void Write(const std::string& strPath, CFile& file, const std::function<void()>& write);
     // Removes the temporary file when Commit has not run.
     virtual ~CSafeOutput();
 

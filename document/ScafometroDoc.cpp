@@ -7,7 +7,7 @@
 #include "document/DxfFile.h"
 #include "document/File.h"
 #include "document/FileException.h"
-#include "platform/SafeWrite.h"
+#include "document/SafeOutput.h"
 #include "platform/WaitCursor.h"
 
 namespace
@@ -198,7 +198,7 @@ void CScafometroDoc::Export(const SFileDialog& dialog, CFile& file, const std::f
         const std::unique_ptr<CFileProgress> pProgress =
             GetServices().BeginProgress("Esportazione in «" + CFile::BareName(strPath) + "»");
         file.SetProgress(pProgress.get());
-        WriteSafely(strPath, file, write);
+        CSafeOutput::Write(strPath, file, write);
     }
     catch (const CFileException& error)
     {

@@ -6,8 +6,8 @@
 
 #include "document/File.h"
 #include "document/FileException.h"
+#include "document/SafeOutput.h"
 #include "platform/FileErrorText.h"
-#include "platform/SafeWrite.h"
 
 CDocument::CDocument(CServices& services) : m_services(services)
 {
@@ -63,7 +63,7 @@ bool CDocument::OnSaveDocument(const std::string& strPath)
             m_services.BeginProgress("Salvataggio di «" + CFile::BareName(strPath) + "»");
         CFile file;
         file.SetProgress(pProgress.get());
-        WriteSafely(strPath, file, [&] { Serialize(file, true); });
+        CSafeOutput::Write(strPath, file, [&] { Serialize(file, true); });
     }
     catch (const CFileException& error)
     {
