@@ -96,22 +96,23 @@ void CStackedSums::AddAll(const std::vector<CLoad*>& loads)
     }
 }
 
-void CStackedSums::Add(const CLoad& load)
+std::pair<size_t, size_t> CStackedSums::Add(const CLoad& load)
 {
     if (!m_bOrdered || std::isnan(load.m_dX1) || std::isnan(load.m_dX2))
     {
         for (size_t q = 0; q < m_xs.size(); ++q)
             m_sums[q] += CLoadOrdinate::At(load, m_xs[q]);
-        return;
+        return {0, m_xs.size()};
     }
     // Outside X1..X2 a load gives exactly +0, and a running sum that starts at +0 never becomes
     // -0, so leaving those sums alone gives the same bits as adding the zero.
     const auto itBegin = std::lower_bound(m_xs.begin(), m_xs.end(), load.m_dX1);
     const auto itEnd = std::upper_bound(itBegin, m_xs.end(), load.m_dX2);
     if (itBegin >= itEnd)
-        return;
+        return {0, 0};
     const size_t nBegin = static_cast<size_t>(itBegin - m_xs.begin());
     CLoadOrdinate::AddInside(m_xs.data() + nBegin, m_sums.data() + nBegin,
                              static_cast<size_t>(itEnd - itBegin), load.m_dY1, CLoadOrdinate::Slope(load),
                              load.m_dX1);
+    return {nBegin, static_cast<size_t>(itEnd - m_xs.begin())};
 }

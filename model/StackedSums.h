@@ -3,6 +3,8 @@
 // NaNs, either may come out).
 #pragma once
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 class CLoad;
@@ -13,8 +15,9 @@ public:
     explicit CStackedSums(std::vector<double> xs);
     virtual ~CStackedSums();
 
-    // Adds the load's ordinate at every abscissa.
-    void Add(const CLoad& load);
+    // Adds the load's ordinate at every abscissa; returns the indices [first, last) of the sums it
+    // may have changed; those outside kept their bits.
+    std::pair<size_t, size_t> Add(const CLoad& load);
     // Adds the loads in turn, the same as Add for each, but a stretch of abscissae at a time, so
     // that the sums being added to stay in the processor's nearest cache.
     void AddAll(const std::vector<CLoad*>& loads);

@@ -176,6 +176,12 @@ QImage* CQtSurface::DirectImage() const
     return bDirect ? pImage : nullptr;
 }
 
+bool CQtSurface::RedrawsLinesAlike()
+{
+    // The lines set directly in the image's pixels: the same segment always sets the same pixels.
+    return m_nDrawMode == R2_COPYPEN && m_pen.m_nStyle != PS_NULL && DirectImage() != nullptr;
+}
+
 void CQtSurface::DrawSegmentsDirect(QImage& image)
 {
     // A dense outline is a million segments of a pixel or two, on which Qt's stroker spends most

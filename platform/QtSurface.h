@@ -35,6 +35,7 @@ public:
     void DPtoLP(SPoint* pPoints, int nCount) override;
     int GetDeviceCaps(int nIndex) override;
     int GetScreenDpiY() override { return m_nScreenDpiY; }
+    bool RedrawsLinesAlike() override;
 
     // The vertical pixels per inch of the application's primary screen; 96 without one.
     static int PrimaryScreenDpiY();

@@ -146,4 +146,8 @@ public:
     virtual int GetDeviceCaps(int nIndex) = 0;
     // The vertical pixels per logical inch of the screen, on which point sizes of fonts are measured.
     virtual int GetScreenDpiY() = 0;
+    // Whether a line drawn again over itself with the current pen leaves every pixel as it was,
+    // so that a drawing may leave out lines it has drawn already: a raster device with a plain
+    // pen, not inverting. Paper, pictures in vector form and recordings keep every line.
+    virtual bool RedrawsLinesAlike() { return false; }
 };

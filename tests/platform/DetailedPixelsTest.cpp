@@ -1,0 +1,86 @@
+// The detailed graph on a raster image draws each outline only where its load raises it: the pixels
+// must be those of every outline drawn whole, whatever the window, on random estimates.
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <random>
+
+#include "model/LoadList.h"
+#include "platform/QtSurface.h"
+#include "view/GraphPass.h"
+#include "view/Viewport.h"
+
+namespace
+{
+// The Qt surface with every line kept: what the drawing does where lines cannot be left out.
+class CEveryLineSurface : public CSurface
+{
+public:
+    explicit CEveryLineSurface(CQtSurface& surface) : m_surface(surface) {}
+    void MoveTo(int x, int y) override { m_surface.MoveTo(x, y); }
+    void LineTo(int x, int y) override { m_surface.LineTo(x, y); }
+    void Polygon(const SPoint* pPoints, int nCount) override { m_surface.Polygon(pPoints, nCount); }
+    void Ellipse(int l, int t, int r, int b) override { m_surface.Ellipse(l, t, r, b); }
+    void TextOut(int x, int y, const std::string& strText) override { m_surface.TextOut(x, y, strText); }
+    CPen SelectObject(const CPen& pen) override { return m_surface.SelectObject(pen); }
+    CBrush SelectObject(const CBrush& brush) override { return m_surface.SelectObject(brush); }
+    CFont SelectObject(const CFont& font) override { return m_surface.SelectObject(font); }
+    int SetROP2(int nDrawMode) override { return m_surface.SetROP2(nDrawMode); }
+    int SetMapMode(int nMapMode) override { return m_surface.SetMapMode(nMapMode); }
+    void DPtoLP(SPoint* pPoints, int nCount) override { m_surface.DPtoLP(pPoints, nCount); }
+    int GetDeviceCaps(int nIndex) override { return m_surface.GetDeviceCaps(nIndex); }
+    int GetScreenDpiY() override { return m_surface.GetScreenDpiY(); }
+
+private:
+    CQtSurface& m_surface;
+};
+
+QImage Render(CLoadList& list, const CWorldWindow& window, int nMode, bool bEveryLine)
+{
+    QImage image(500, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CQtSurface surface(painter, 96);
+    CEveryLineSurface every(surface);
+    CViewport viewport;
+    viewport.m_rcDevice = SRect{0, 0, image.width(), image.height()};
+    viewport.m_window = window;
+    CGraphPass(list, viewport).Draw(bEveryLine ? static_cast<CSurface&>(every) : surface, nMode, 3, false);
+    surface.Flush();
+    return image;
+}
+} // namespace
+
+TEST(DetailedPixels, OnlyTheRaisedPartsGiveEveryOutlinesPixels)
+{
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> along(0, 100);
+    for (int nCase = 0; nCase < 6; ++nCase)
+    {
+        CLoadList list;
+        for (int i = 0; i < 40 + 60 * nCase; ++i)
+        {
+            const double x = along(rng);
+            const double dLength = nCase % 2 ? 0.5 + along(rng) / 20 : along(rng) / 2;
+            const double dWeight = (i % 9 == 0 ? -1 : 1) * (1 + along(rng));
+            list.Append("c", dLength * along(rng) / 100, x, x + dLength, dWeight);
+        }
+        list.RebuildAbscissae();
+        // The fitted window, one zoomed in so that lines leave the image, one far off.
+        CWorldWindow fitted;
+        fitted.Set(-5, -20, 110, 400);
+        CWorldWindow zoomed;
+        zoomed.Set(30, 5, 45, 60);
+        CWorldWindow away;
+        away.Set(1e5, 1e5, 2e5, 3e5);
+        for (const CWorldWindow& window : {fitted, zoomed, away})
+        {
+            for (int nMode : {CGraphPass::modeDetailed, CGraphPass::modeLoadInWhole})
+            {
+                const QImage partial = Render(list, window, nMode, false);
+                const QImage whole = Render(list, window, nMode, true);
+                ASSERT_EQ(partial, whole) << "case " << nCase << ", window from x " << window.m_dXMin;
+            }
+        }
+    }
+}
