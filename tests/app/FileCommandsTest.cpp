@@ -145,17 +145,32 @@ TEST_F(FileCommandsTest, AskToSaveAfterAMerge)
     EXPECT_EQ(Loads().m_nCount, 0);
 }
 
-TEST_F(FileCommandsTest, ClosingAskFirstAndCancelKeepsTheWindow)
+TEST_F(FileCommandsTest, ClosingAfterTheLoadsListAsksFirst)
 {
+    // Opening the loads list marks the document, even without an edit.
     Start(Example());
-    ASSERT_TRUE(Run(32784));
-    Doc().SetModifiedFlag(true);
+    ASSERT_TRUE(Run(32771));
+    EXPECT_TRUE(Doc().IsModified());
     m_services.m_saveAnswers = {CServices::saveCancel};
     ASSERT_TRUE(Run(ID_EXIT));
     EXPECT_TRUE(m_pApp->Frame().isVisible());
+    EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"ask-save"}));
+    // Save writes the file back and closes.
+    const std::string strBefore = ReadBytes(Example());
+    m_services.m_saveAnswers = {CServices::saveYes};
+    ASSERT_TRUE(Run(ID_EXIT));
+    EXPECT_FALSE(m_pApp->Frame().isVisible());
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(ReadBytes(Example()), strBefore);
+    // Don't save closes without writing.
+    m_pApp->Frame().show();
+    Doc().m_listLoads.GoTo(1);
+    Doc().m_listLoads.Remove(1);
+    Doc().SetModifiedFlag(true);
     m_services.m_saveAnswers = {CServices::saveNo};
     ASSERT_TRUE(Run(ID_EXIT));
     EXPECT_FALSE(m_pApp->Frame().isVisible());
+    EXPECT_EQ(ReadBytes(Example()), strBefore);
 }
 
 TEST_F(FileCommandsTest, ExportsWriteTheBatchToolsBytes)
