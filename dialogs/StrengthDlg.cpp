@@ -21,7 +21,6 @@
 #include "document/File.h"
 #include "document/FileException.h"
 #include "document/HullTableFile.h"
-#include "document/SafeOutput.h"
 #include "document/StrengthTableFile.h"
 #include "model/HullGirder.h"
 #include "model/HullTable.h"
@@ -357,22 +356,8 @@ void CStrengthDlg::OnExportCurvesCsv()
 {
     if (!m_result.m_bFloats)
         return;
-    std::string strPath;
-    if (!m_services.GetSaveFileName(kCsvDialog, strPath))
-        return;
     CFile file;
-    try
-    {
-        CWaitCursor wait;
-        const std::unique_ptr<CFileProgress> pProgress =
-            m_services.BeginProgress("Esportazione in «" + CFile::BareName(strPath) + "»");
-        file.SetProgress(pProgress.get());
-        CSafeOutput::Write(strPath, file, [&] { CStrengthTableFile::WriteCurves(file, m_result); });
-    }
-    catch (const CFileException& error)
-    {
-        m_services.MessageBox(FileErrorText(error), CServices::MB_OK);
-    }
+    m_services.ExportFile(kCsvDialog, file, [&] { CStrengthTableFile::WriteCurves(file, m_result); });
 }
 
 void CStrengthDlg::OnExportStationsCsv()
@@ -397,23 +382,9 @@ void CStrengthDlg::OnExportStationsCsv()
         Refuse("Impossibile calcolare la curva per stazioni.\n" + curve.m_strRefusal);
         return;
     }
-    std::string strPath;
-    if (!m_services.GetSaveFileName(kCsvDialog, strPath))
-        return;
     CFile file;
-    try
-    {
-        CWaitCursor wait;
-        const std::unique_ptr<CFileProgress> pProgress =
-            m_services.BeginProgress("Esportazione in «" + CFile::BareName(strPath) + "»");
-        file.SetProgress(pProgress.get());
-        CSafeOutput::Write(strPath, file, [&] { CStrengthTableFile::WriteStations(file, curve); });
-    }
-    catch (const CFileException& error)
-    {
-        m_services.MessageBox(FileErrorText(error), CServices::MB_OK);
+    if (!m_services.ExportFile(kCsvDialog, file, [&] { CStrengthTableFile::WriteStations(file, curve); }))
         return;
-    }
     // Weight beyond the stations is not lost without a word; rounding alone is not reported.
     if (std::fabs(curve.m_dOutside) > 1e-9 * std::fabs(m_list.TotalWeight()))
         Refuse("Attenzione: " + Fixed(curve.m_dOutside) + " t del carico cadono fuori dalle stazioni da " +

@@ -7,8 +7,6 @@
 #include "document/DxfFile.h"
 #include "document/File.h"
 #include "document/FileException.h"
-#include "document/SafeOutput.h"
-#include "platform/WaitCursor.h"
 
 namespace
 {
@@ -187,23 +185,7 @@ void CScafometroDoc::InsertFrom(bool bAll)
 
 void CScafometroDoc::Export(const SFileDialog& dialog, CFile& file, const std::function<void()>& write)
 {
-    std::string strPath;
-    if (!GetServices().GetSaveFileName(dialog, strPath))
-        return;
-    if (!CheckFinite())
-        return;
-    try
-    {
-        CWaitCursor wait;
-        const std::unique_ptr<CFileProgress> pProgress =
-            GetServices().BeginProgress("Esportazione in «" + CFile::BareName(strPath) + "»");
-        file.SetProgress(pProgress.get());
-        CSafeOutput::Write(strPath, file, write);
-    }
-    catch (const CFileException& error)
-    {
-        ReportFileError(error);
-    }
+    GetServices().ExportFile(dialog, file, write, [this] { return CheckFinite(); });
 }
 
 void CScafometroDoc::OnExportLoadsTxt()

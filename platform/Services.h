@@ -65,6 +65,12 @@ public:
     // the work is not watched.
     virtual std::unique_ptr<CFileProgress> BeginProgress(const std::string&) { return nullptr; }
 
+    // An export: asks for the target with the save dialog and, unless canWrite (when given) says
+    // no, writes it through write beside the target, with the wait cursor and the progress. A
+    // failure is reported naming the file, a cancel silently. True when the file was written.
+    bool ExportFile(const SFileDialog& dialog, CFile& file, const std::function<void()>& write,
+                    const std::function<bool()>& canWrite = nullptr);
+
     // The window the dialogs belong to.
     QWidget* m_pParent = nullptr;
 };

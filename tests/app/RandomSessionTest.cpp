@@ -294,9 +294,13 @@ void RandomSessionTest::Check(const char* pszAction, const std::string& strBefor
     const bool bReplaced =
         std::strcmp(pszAction, "open") == 0 || std::strcmp(pszAction, "new or import") == 0;
     if (!bReplaced && Fingerprint(list) != strBefore)
+    {
         ASSERT_TRUE(document.IsModified()) << "the loads changed by '" << pszAction << "' without the flag";
+    }
     if (LoadsDlgShown())
+    {
         ASSERT_EQ(LoadsDlg()->m_lbLoads->GetCount(), list.m_nCount) << pszAction;
+    }
     if (std::strncmp(pszAction, "save", 4) == 0 && !m_strSaved.empty() && !document.IsModified())
     {
         CLoadList saved;
@@ -312,7 +316,9 @@ void RandomSessionTest::Check(const char* pszAction, const std::string& strBefor
     {
         const double x = list.m_abscissae.m_pCurrent->m_dX;
         if (!bFirst)
+        {
             ASSERT_LT(dPrevious, x) << "after " << pszAction;
+        }
         dPrevious = x;
         bFirst = false;
     }
