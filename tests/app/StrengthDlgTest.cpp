@@ -166,6 +166,23 @@ protected:
         QTest::mouseClick(dlg.m_btnCompute, Qt::LeftButton);
     }
 
+    // Types over a field's text.
+    static void Retype(QLineEdit* pEdit, const QString& strText)
+    {
+        QTest::keyClick(pEdit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(pEdit, strText);
+    }
+
+    // Clicks the button after forgetting what was asked before; the one message it gives.
+    std::string MessageOfClick(QPushButton* pButton)
+    {
+        m_services.m_asked.clear();
+        QTest::mouseClick(pButton, Qt::LeftButton);
+        const std::vector<std::string> messages = m_services.Messages();
+        EXPECT_EQ(messages.size(), 1u);
+        return messages.empty() ? std::string() : messages[0];
+    }
+
     // The figures, the panels and the outputs are all empty after a refusal.
     void ExpectNothingShown(CStrengthDlg& dlg)
     {
@@ -239,32 +256,46 @@ TEST_F(StrengthDlgTest, EveryFieldIsNamedByItsLabel)
         EXPECT_EQ(named.count(pEdit), 1u) << pEdit->text().toStdString();
 }
 
-TEST_F(StrengthDlgTest, ExampleShowsTheBatchToolsFigures)
+TEST_F(StrengthDlgTest, ExampleShowsTheBatchToolsFiguresInBothWaters)
 {
     CStrengthDlg& dlg = Open();
+    for (const auto& [pszDensity, pszCli] : {std::pair("1.025", "1.025"), std::pair("1,000", "1")})
+    {
+        Compute(dlg, Hull(), pszDensity);
+        EXPECT_EQ(dlg.m_editHull->text().toStdString(), Hull());
+        EXPECT_EQ(m_services.Messages(), std::vector<std::string>());
+        ASSERT_TRUE(dlg.Result().m_bFloats);
+        const SCliRun run = Cli({"strength", Example(), Hull(), "--density", pszCli});
+        ASSERT_EQ(run.nStatus, 0) << run.strErr;
+        auto cli = Fields(run.strOut);
+        ASSERT_EQ(cli["M_max"].size(), 2u);
+        const struct
+        {
+            QLineEdit* pEdit;
+            const char *pszName, *pszFormat;
+            size_t n;
+        } shown[] = {{dlg.m_editAftDraft, "T_aft", "%.4f", 0},
+                     {dlg.m_editFwdDraft, "T_fwd", "%.4f", 0},
+                     {dlg.m_editLcb, "LCB", "%.4f", 0},
+                     {dlg.m_editMaxShear, "V_max", "%.4f", 0},
+                     {dlg.m_editMaxShearX, "V_max", "%.4f", 1},
+                     {dlg.m_editMaxMoment, "M_max", "%.4f", 0},
+                     {dlg.m_editMaxMomentX, "M_max", "%.4f", 1},
+                     {dlg.m_editClosureShear, "closure_V", "%.3E", 0},
+                     {dlg.m_editClosureMoment, "closure_M", "%.3E", 0}};
+        for (const auto& field : shown)
+            EXPECT_EQ(Text(field.pEdit), Shown(field.pszFormat, cli[field.pszName].at(field.n)))
+                << field.pszName;
+        EXPECT_EQ(Text(dlg.m_editIterations), cli["iterations"].at(0));
+        // The displacement is the weight, to the equilibrium's tolerance.
+        EXPECT_EQ(Text(dlg.m_editDisplacement), CNumberFormat::Format("%.4f", dlg.Result().m_dDisplacement));
+        EXPECT_NEAR(std::strtod(Text(dlg.m_editDisplacement).c_str(), nullptr),
+                    std::strtod(cli["W"].at(0).c_str(), nullptr), 1e-3);
+    }
+    // Fresh water floats the ship deeper than sea water does.
+    const double dFreshAft = dlg.Result().m_dAftDraft;
     Compute(dlg, Hull());
-    EXPECT_EQ(dlg.m_editHull->text().toStdString(), Hull());
-    EXPECT_EQ(m_services.Messages(), std::vector<std::string>());
-    ASSERT_TRUE(dlg.Result().m_bFloats);
-
-    const SCliRun run = Cli({"strength", Example(), Hull()});
-    ASSERT_EQ(run.nStatus, 0) << run.strErr;
-    auto cli = Fields(run.strOut);
-    ASSERT_EQ(cli["M_max"].size(), 2u);
-    EXPECT_EQ(Text(dlg.m_editAftDraft), Shown("%.4f", cli["T_aft"][0]));
-    EXPECT_EQ(Text(dlg.m_editFwdDraft), Shown("%.4f", cli["T_fwd"][0]));
-    EXPECT_EQ(Text(dlg.m_editLcb), Shown("%.4f", cli["LCB"][0]));
-    EXPECT_EQ(Text(dlg.m_editIterations), cli["iterations"][0]);
-    EXPECT_EQ(Text(dlg.m_editMaxShear), Shown("%.4f", cli["V_max"][0]));
-    EXPECT_EQ(Text(dlg.m_editMaxShearX), Shown("%.4f", cli["V_max"][1]));
-    EXPECT_EQ(Text(dlg.m_editMaxMoment), Shown("%.4f", cli["M_max"][0]));
-    EXPECT_EQ(Text(dlg.m_editMaxMomentX), Shown("%.4f", cli["M_max"][1]));
-    EXPECT_EQ(Text(dlg.m_editClosureShear), Shown("%.3E", cli["closure_V"][0]));
-    EXPECT_EQ(Text(dlg.m_editClosureMoment), Shown("%.3E", cli["closure_M"][0]));
-    // The displacement is the weight, to the equilibrium's tolerance.
-    EXPECT_EQ(Text(dlg.m_editDisplacement), CNumberFormat::Format("%.4f", dlg.Result().m_dDisplacement));
-    EXPECT_NEAR(std::strtod(Text(dlg.m_editDisplacement).c_str(), nullptr),
-                std::strtod(cli["W"][0].c_str(), nullptr), 1e-3);
+    EXPECT_GT(dFreshAft, dlg.Result().m_dAftDraft);
 
     // The four curves are drawn in their colours.
     const QImage image = dlg.m_wndPlot->grab().toImage();
@@ -275,55 +306,38 @@ TEST_F(StrengthDlgTest, ExampleShowsTheBatchToolsFigures)
     EXPECT_TRUE(dlg.m_btnExportCurves->isEnabled());
 }
 
-TEST_F(StrengthDlgTest, ADecimalCommaAndAnotherDensityGiveTheBatchToolsDrafts)
-{
-    CStrengthDlg& dlg = Open();
-    Compute(dlg, Hull(), "1,000");
-    ASSERT_TRUE(dlg.Result().m_bFloats);
-    auto cli = Fields(Cli({"strength", Example(), Hull(), "--density", "1"}).strOut);
-    ASSERT_EQ(cli["T_aft"].size(), 1u);
-    EXPECT_EQ(Text(dlg.m_editAftDraft), Shown("%.4f", cli["T_aft"][0]));
-    EXPECT_EQ(Text(dlg.m_editFwdDraft), Shown("%.4f", cli["T_fwd"][0]));
-    // Fresh water floats the ship deeper than sea water does.
-    auto sea = Fields(Cli({"strength", Example(), Hull()}).strOut);
-    EXPECT_GT(std::strtod(cli["T_aft"][0].c_str(), nullptr), std::strtod(sea["T_aft"][0].c_str(), nullptr));
-}
-
-TEST_F(StrengthDlgTest, CurvesTableIsTheBatchToolsBytes)
+TEST_F(StrengthDlgTest, CurvesAndStationsAreTheBatchToolsBytes)
 {
     CStrengthDlg& dlg = Open();
     Compute(dlg, Hull());
-    const std::string strWindow = m_scratch.Path("finestra.csv");
-    m_services.m_paths = {strWindow};
+    const std::string strCurves = m_scratch.Path("finestra.csv"), strCli = m_scratch.Path("cli.csv");
+    m_services.m_paths = {strCurves};
     QTest::mouseClick(dlg.m_btnExportCurves, Qt::LeftButton);
     ASSERT_EQ(m_services.Kinds().back(), "save");
     EXPECT_EQ(m_services.m_asked.back().dialog.strDefaultExt, "CSV");
-    const std::string strCli = m_scratch.Path("cli.csv");
     ASSERT_EQ(RunCli({"strength", Example(), Hull(), "--table", strCli}), 0);
-    EXPECT_TRUE(SameBytes(ReadBytes(strWindow), ReadBytes(strCli)));
-    EXPECT_TRUE(m_services.Messages().empty());
-}
+    EXPECT_TRUE(SameBytes(ReadBytes(strCurves), ReadBytes(strCli)));
 
-TEST_F(StrengthDlgTest, StationCurveIsTheBatchToolsBytes)
-{
-    CStrengthDlg& dlg = Open();
-    Compute(dlg, Hull());
     // The proposed stations span the curves' whole extent, in 20 intervals.
     EXPECT_EQ(dlg.m_editStationsFrom->text().toDouble(), dlg.Result().m_rows.front().x);
     EXPECT_EQ(dlg.m_editStationsTo->text().toDouble(), dlg.Result().m_rows.back().x);
     EXPECT_EQ(dlg.m_editStationsCount->text(), "20");
-
-    QTest::keyClick(dlg.m_editStationsCount, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(dlg.m_editStationsCount, "12");
-    const std::string strWindow = m_scratch.Path("stazioni.csv");
-    m_services.m_paths = {strWindow};
+    Retype(dlg.m_editStationsCount, "12");
+    const std::string strStations = m_scratch.Path("stazioni.csv");
+    m_services.m_paths = {strStations};
     QTest::mouseClick(dlg.m_btnExportStations, Qt::LeftButton);
     EXPECT_TRUE(m_services.Messages().empty());
-    const std::string strCli = m_scratch.Path("cli.csv");
     ASSERT_EQ(RunCli({"export-stations", Example(), strCli, "--from", Text(dlg.m_editStationsFrom), "--to",
                       Text(dlg.m_editStationsTo), "--count", "12"}),
               0);
-    EXPECT_TRUE(SameBytes(ReadBytes(strWindow), ReadBytes(strCli)));
+    EXPECT_TRUE(SameBytes(ReadBytes(strStations), ReadBytes(strCli)));
+
+    // Stations that leave weight out say how much.
+    Retype(dlg.m_editStationsTo, "10");
+    const std::string strStern = m_scratch.Path("poppa.csv");
+    m_services.m_paths = {strStern};
+    EXPECT_NE(MessageOfClick(dlg.m_btnExportStations).find("fuori dalle stazioni"), std::string::npos);
+    EXPECT_FALSE(ReadBytes(strStern).empty());
 }
 
 TEST_F(StrengthDlgTest, StationsOutOfOrderOrABadCountAreRefusedBeforeAskingForAFile)
@@ -332,35 +346,14 @@ TEST_F(StrengthDlgTest, StationsOutOfOrderOrABadCountAreRefusedBeforeAskingForAF
     Compute(dlg, Hull());
     for (const char* pszCount : {"0", "2.5", "1e9", "nan", "x"})
     {
-        QTest::keyClick(dlg.m_editStationsCount, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(dlg.m_editStationsCount, pszCount);
-        m_services.m_asked.clear();
-        QTest::mouseClick(dlg.m_btnExportStations, Qt::LeftButton);
+        Retype(dlg.m_editStationsCount, pszCount);
+        EXPECT_NE(MessageOfClick(dlg.m_btnExportStations).find("numero di intervalli"), std::string::npos);
         ASSERT_EQ(m_services.Kinds(), std::vector<std::string>({"message"})) << pszCount;
-        EXPECT_NE(m_services.Messages()[0].find("numero di intervalli"), std::string::npos);
     }
-    QTest::keyClick(dlg.m_editStationsCount, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(dlg.m_editStationsCount, "20");
-    QTest::keyClick(dlg.m_editStationsTo, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(dlg.m_editStationsTo, "-5");
-    m_services.m_asked.clear();
-    QTest::mouseClick(dlg.m_btnExportStations, Qt::LeftButton);
+    Retype(dlg.m_editStationsCount, "20");
+    Retype(dlg.m_editStationsTo, "-5");
+    EXPECT_NE(MessageOfClick(dlg.m_btnExportStations).find("Le stazioni"), std::string::npos);
     ASSERT_EQ(m_services.Kinds(), std::vector<std::string>({"message"}));
-    EXPECT_NE(m_services.Messages()[0].find("Le stazioni"), std::string::npos);
-}
-
-TEST_F(StrengthDlgTest, StationsThatLeaveWeightOutSayHowMuch)
-{
-    CStrengthDlg& dlg = Open();
-    Compute(dlg, Hull());
-    QTest::keyClick(dlg.m_editStationsTo, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(dlg.m_editStationsTo, "10");
-    const std::string strPath = m_scratch.Path("poppa.csv");
-    m_services.m_paths = {strPath};
-    QTest::mouseClick(dlg.m_btnExportStations, Qt::LeftButton);
-    EXPECT_FALSE(ReadBytes(strPath).empty());
-    ASSERT_EQ(m_services.Messages().size(), 1u);
-    EXPECT_NE(m_services.Messages()[0].find("fuori dalle stazioni"), std::string::npos);
 }
 
 TEST_F(StrengthDlgTest, BadDensitiesAreRefused)
@@ -368,14 +361,11 @@ TEST_F(StrengthDlgTest, BadDensitiesAreRefused)
     CStrengthDlg& dlg = Open();
     for (const char* pszDensity : {"-1", "0", "abc", "inf", "nan", "1e999", ""})
     {
-        m_services.m_asked.clear();
-        Compute(dlg, Hull(), pszDensity);
-        const std::vector<std::string> messages = m_services.Messages();
-        ASSERT_EQ(messages.size(), 1u) << pszDensity;
-        EXPECT_NE(messages[0].find("La densità dell'acqua deve essere un numero positivo"),
-                  std::string::npos);
-        EXPECT_NE(messages[0].find("«" + std::string(pszDensity) + "»"), std::string::npos);
-        EXPECT_EQ(dlg.m_labelMessage->text().toStdString(), messages[0]);
+        Enter(dlg, Hull(), pszDensity);
+        const std::string strMessage = MessageOfClick(dlg.m_btnCompute);
+        EXPECT_NE(strMessage.find("La densità dell'acqua deve essere un numero positivo"), std::string::npos);
+        EXPECT_NE(strMessage.find("«" + std::string(pszDensity) + "»"), std::string::npos) << pszDensity;
+        EXPECT_EQ(dlg.m_labelMessage->text().toStdString(), strMessage);
         ExpectNothingShown(dlg);
     }
     // A good calculation followed by a bad density forgets the figures it showed.
@@ -398,11 +388,10 @@ TEST_F(StrengthDlgTest, AnEstimateThatCannotFloatIsRefusedWithTheReason)
     ASSERT_EQ(run.nStatus, 1);
     const std::string strReason =
         run.strErr.substr(run.strErr.find(": ") + 2, run.strErr.size() - 1 - (run.strErr.find(": ") + 2));
-    m_services.m_asked.clear();
-    Compute(dlg, strSmall);
-    ASSERT_EQ(m_services.Messages().size(), 1u);
-    EXPECT_NE(m_services.Messages()[0].find("equilibrio"), std::string::npos);
-    EXPECT_NE(m_services.Messages()[0].find(strReason), std::string::npos) << strReason;
+    Enter(dlg, strSmall, "1.025");
+    const std::string strMessage = MessageOfClick(dlg.m_btnCompute);
+    EXPECT_NE(strMessage.find("equilibrio"), std::string::npos);
+    EXPECT_NE(strMessage.find(strReason), std::string::npos) << strReason;
     EXPECT_NE(dlg.m_labelMessage->text().toStdString().find(strReason), std::string::npos);
     ExpectNothingShown(dlg);
 }
@@ -414,25 +403,19 @@ TEST_F(StrengthDlgTest, ABadTableIsRefusedNamingTheFileRowAndColumn)
     WriteBytes(strBad, "x,0,1\n0,0,1\n21,abc,2\n42,0,1\n");
     const SCliRun run = Cli({"strength", Example(), strBad});
     ASSERT_EQ(run.nStatus, 1);
-    Compute(dlg, strBad);
-    ASSERT_EQ(m_services.Messages().size(), 1u);
-    const std::string strMessage = m_services.Messages()[0];
+    Enter(dlg, strBad, "1.025");
+    const std::string strMessage = MessageOfClick(dlg.m_btnCompute);
     EXPECT_NE(strMessage.find("«" + strBad + "»"), std::string::npos) << strMessage;
     EXPECT_NE(strMessage.find("row 3, column 2"), std::string::npos) << strMessage;
     EXPECT_NE(run.strErr.find("row 3, column 2"), std::string::npos) << run.strErr;
     ExpectNothingShown(dlg);
 
     // No table at all, and a table that is not there.
-    m_services.m_asked.clear();
     QTest::keyClick(dlg.m_editHull, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(dlg.m_editHull, Qt::Key_Delete);
-    QTest::mouseClick(dlg.m_btnCompute, Qt::LeftButton);
-    ASSERT_EQ(m_services.Messages().size(), 1u);
-    EXPECT_NE(m_services.Messages()[0].find("Scegliere la tavola di carena"), std::string::npos);
-    m_services.m_asked.clear();
-    Compute(dlg, m_scratch.Path("manca.csv"));
-    ASSERT_EQ(m_services.Messages().size(), 1u);
-    EXPECT_NE(m_services.Messages()[0].find("Il file o la cartella non esiste."), std::string::npos);
+    EXPECT_NE(MessageOfClick(dlg.m_btnCompute).find("Scegliere la tavola di carena"), std::string::npos);
+    Enter(dlg, m_scratch.Path("manca.csv"), "1.025");
+    EXPECT_NE(MessageOfClick(dlg.m_btnCompute).find("Il file o la cartella non esiste."), std::string::npos);
     ExpectNothingShown(dlg);
 }
 
@@ -551,8 +534,5 @@ TEST_F(StrengthDlgTest, ANewEstimateForgetsTheFigures)
     ExpectNothingShown(dlg);
     EXPECT_EQ(dlg.m_editHull->text().toStdString(), Hull());
     // The empty estimate weighs nothing and cannot float.
-    m_services.m_asked.clear();
-    QTest::mouseClick(dlg.m_btnCompute, Qt::LeftButton);
-    ASSERT_EQ(m_services.Messages().size(), 1u);
-    EXPECT_NE(m_services.Messages()[0].find("equilibrio"), std::string::npos);
+    EXPECT_NE(MessageOfClick(dlg.m_btnCompute).find("equilibrio"), std::string::npos);
 }

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/resource.h>
@@ -31,6 +32,17 @@ void WriteAll(int fd, const std::string& strBytes)
     }
 }
 } // namespace
+
+SCliRun RunCli(const std::vector<std::string>& args, const testsupport::CScratchDir& out)
+{
+    std::string strCommand = "'" SCAFOMETRO_CLI "'";
+    for (const std::string& strArg : args)
+        strCommand += " '" + strArg + "'";
+    strCommand += " >'" + out.Path("stdout") + "' 2>'" + out.Path("stderr") + "'";
+    const int nStatus = std::system(strCommand.c_str());
+    return {WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1, testsupport::ReadBytes(out.Path("stdout")),
+            testsupport::ReadBytes(out.Path("stderr"))};
+}
 
 CCliProcess::CCliProcess(const std::vector<std::string>& args) : m_args(args) {}
 

@@ -6,6 +6,17 @@
 #include <sys/resource.h>
 #include <vector>
 
+#include "TestSupport.h"
+
+// The batch tool run through the shell with these arguments, its standard output and error
+// caught in files of the folder.
+struct SCliRun
+{
+    int nStatus = -1; // the exit status, or -1 when a signal ended the process
+    std::string strOut, strErr;
+};
+SCliRun RunCli(const std::vector<std::string>& args, const testsupport::CScratchDir& out);
+
 class CCliProcess
 {
 public:

@@ -1,11 +1,10 @@
 // The batch tool run as a user runs it: bytes written, messages, exit statuses, no output on failure.
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
 #include <utility>
 #include <vector>
 
+#include "CliProcess.h"
 #include "TestSupport.h"
 
 using namespace testsupport;
@@ -14,25 +13,12 @@ namespace
 {
 using CArgs = std::vector<std::string>;
 
-struct SResult
-{
-    int nStatus = -1;
-    std::string strOut, strErr;
-};
+using SResult = SCliRun;
 
 class Cli : public ::testing::Test
 {
 protected:
-    SResult Run(const CArgs& args)
-    {
-        std::string strCommand = "'" SCAFOMETRO_CLI "'";
-        for (const std::string& strArg : args)
-            strCommand += " '" + strArg + "'";
-        strCommand += " >'" + m_out.Path("stdout") + "' 2>'" + m_out.Path("stderr") + "'";
-        const int nStatus = std::system(strCommand.c_str());
-        return {WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1, ReadBytes(m_out.Path("stdout")),
-                ReadBytes(m_out.Path("stderr"))};
-    }
+    SResult Run(const CArgs& args) { return RunCli(args, m_out); }
 
     CScratchDir m_dir;
     CScratchDir m_out;

@@ -1,15 +1,12 @@
 // The batch tool's strength and export-stations commands run as a user runs them: the printed
 // equilibrium and maxima, the tables' bytes, refusals that write nothing, usage errors.
 #include <cmath>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <utility>
 #include <vector>
 
-#include "TestSupport.h"
+#include "CliProcess.h"
 
 using namespace testsupport;
 
@@ -20,11 +17,7 @@ using CArgs = std::vector<std::string>;
 const std::string kExample = SCAFOMETRO_EXAMPLES "/motonave.p3d";
 const std::string kExampleHull = SCAFOMETRO_EXAMPLES "/motonave-bonjean.csv";
 
-struct SResult
-{
-    int nStatus = -1;
-    std::string strOut, strErr;
-};
+using SResult = SCliRun;
 
 std::vector<std::vector<std::string>> Split(const std::string& strText, char chRow, char chCell)
 {
@@ -47,16 +40,7 @@ std::vector<std::vector<std::string>> Split(const std::string& strText, char chR
 class StrengthCli : public ::testing::Test
 {
 protected:
-    SResult Run(const CArgs& args)
-    {
-        std::string strCommand = "'" SCAFOMETRO_CLI "'";
-        for (const std::string& strArg : args)
-            strCommand += " '" + strArg + "'";
-        strCommand += " >'" + m_out.Path("stdout") + "' 2>'" + m_out.Path("stderr") + "'";
-        const int nStatus = std::system(strCommand.c_str());
-        return {WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1, ReadBytes(m_out.Path("stdout")),
-                ReadBytes(m_out.Path("stderr"))};
-    }
+    SResult Run(const CArgs& args) { return RunCli(args, m_out); }
 
     CScratchDir m_dir;
     CScratchDir m_out;
@@ -143,9 +127,7 @@ TEST_F(StrengthCli, RefusalsWriteNothing)
     for (const auto& [args, strMessage] : refusals)
     {
         CArgs withOutputs = args;
-        for (const std::string& strWord :
-             {std::string("--table"), strTable, std::string("--plot"), strPicture})
-            withOutputs.push_back(strWord);
+        withOutputs.insert(withOutputs.end(), {"--table", strTable, "--plot", strPicture});
         const SResult result = Run(withOutputs);
         EXPECT_EQ(result.nStatus, 1) << args[1];
         EXPECT_EQ(result.strOut, "");
