@@ -6,6 +6,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "document/File.h"
+#include "document/FileException.h"
+#include "fuzz/ScratchFile.h"
 #include "model/LoadList.h"
 
 namespace fuzzcheck
@@ -41,5 +48,45 @@ inline bool SameLoads(CLoadList& a, CLoadList& b)
             return false;
     }
     return true;
+}
+
+// The rules of a weight-file reader on any input: a file it refuses leaves the list as it was;
+// one it accepts names the list, holds normalised loads whose ordinates are numbers (each checked
+// further by checkLoad), and saves as ".p3d" and reads back to the same loads, bit for bit.
+template <class TCheckLoad>
+int CheckReader(const std::uint8_t* pData, std::size_t nSize, const char* pszName,
+                void (CLoadList::*pRead)(CFile&), TCheckLoad checkLoad)
+{
+    CLoadList list;
+    list.Append("before", 1, 0, 2, 3);
+    CFile file;
+    file.OpenBytes(pszName, std::string(reinterpret_cast<const char*>(pData), nSize));
+    try
+    {
+        (list.*pRead)(file);
+    }
+    catch (const CFileException&)
+    {
+        Check(list.m_nCount == 1 && list.m_pCurrent->m_strName == "before", "a refused file changes nothing");
+        return 0;
+    }
+    Check(list.m_strFileName == pszName, "the list takes the file's name");
+    for (const CLoad* pLoad : list.Loads())
+    {
+        Check(pLoad->m_dX1 < pLoad->m_dX2, "a load read is normalised");
+        Check(!std::isnan(pLoad->m_dY1) && !std::isnan(pLoad->m_dY2),
+              "finite values give ordinates that are numbers");
+        checkLoad(*pLoad);
+    }
+
+    const std::string& strPath = CScratchFile::Path();
+    CFile out(strPath, CFile::modeCreateWrite);
+    list.WriteTo(out);
+    out.Close();
+    CLoadList again;
+    CFile in(strPath, CFile::modeRead);
+    again.ReadFrom(in);
+    Check(SameLoads(list, again), "a saved file reads back to the same loads");
+    return 0;
 }
 } // namespace fuzzcheck
