@@ -11,9 +11,8 @@
 
 #include "app/MainFrame.h"
 #include "dialogs/LoadListDlg.h"
+#include "dialogs/MSFlexGrid.h"
 #include "dialogs/QtListBox.h"
-#include "document/ScafometroDoc.h"
-#include "view/ScafometroView.h"
 
 void CDialogFixture::SetUp()
 {
@@ -31,22 +30,11 @@ void CDialogFixture::TearDown()
     m_pApp.reset();
 }
 
-CScafometroDoc& CDialogFixture::Doc()
-{
-    return m_pApp->Document();
-}
-
-CScafometroView& CDialogFixture::View()
-{
-    return m_pApp->View();
-}
-
 void CDialogFixture::Run(int nId)
 {
     m_pApp->Frame().UpdateCommandStates();
     QAction* pAction = m_pApp->Frame().Action(nId);
-    ASSERT_TRUE(pAction) << nId;
-    ASSERT_TRUE(pAction->isEnabled()) << nId;
+    ASSERT_TRUE(pAction && pAction->isEnabled()) << nId;
     pAction->trigger();
 }
 
@@ -58,11 +46,6 @@ void CDialogFixture::AddLoad(const std::string& strName, double dWeight, double 
     list.m_pCurrent->m_dYg = dYg;
     list.m_pCurrent->m_dZg = dZg;
     list.m_pCurrent->Normalize();
-}
-
-CLoad& CDialogFixture::Load(int n)
-{
-    return *Doc().m_listLoads.Loads().at(static_cast<size_t>(n - 1));
 }
 
 std::vector<std::string> CDialogFixture::Names()
@@ -77,8 +60,7 @@ CLoadListDlg& CDialogFixture::OpenLoadList(int nCommand)
 {
     Run(nCommand);
     CLoadListDlg* pDialog = View().m_pLoadListDlg;
-    EXPECT_TRUE(pDialog && pDialog->isVisible());
-    EXPECT_TRUE(Activate(pDialog));
+    EXPECT_TRUE(pDialog && pDialog->isVisible() && Activate(pDialog));
     return *pDialog;
 }
 
@@ -88,6 +70,12 @@ void CDialogFixture::Click(QAbstractButton* pButton)
     const bool bRadio = qobject_cast<QRadioButton*>(pButton) != nullptr;
     const QPoint pt = bRadio ? QPoint(6, pButton->height() / 2) : pButton->rect().center();
     QTest::mouseClick(pButton, Qt::LeftButton, Qt::NoModifier, pt);
+}
+
+void CDialogFixture::ClickCell(CMSFlexGrid& grid, int nRow, int nCol, Qt::MouseButton button)
+{
+    const QModelIndex index = grid.model()->index(nRow - grid.GetFixedRows(), nCol - grid.GetFixedCols());
+    QTest::mouseClick(grid.viewport(), button, Qt::NoModifier, grid.visualRect(index).center());
 }
 
 void CDialogFixture::SelectLine(CQtListBox* pList, int nIndex)
@@ -139,20 +127,14 @@ void CDialogFixture::WithModal(const std::function<void()>& start,
     poll = [&] {
         QWidget* pModal = QApplication::activeModalWidget();
         if (!pModal || !pModal->isVisible())
-        {
-            QTimer::singleShot(10, poll);
-            return;
-        }
+            return QTimer::singleShot(10, poll);
         bAnswered = true;
         // Mouse events find their widget by position: the dialog must be laid out and shown.
         EXPECT_TRUE(QTest::qWaitForWindowExposed(pModal));
         answer(pModal);
         // An answer that left the dialog open would leave the test waiting for ever.
-        if (pModal->isVisible())
-        {
-            ADD_FAILURE() << "the dialog is still open";
-            pModal->close();
-        }
+        EXPECT_FALSE(pModal->isVisible()) << "the dialog is still open";
+        pModal->close();
     };
     QTimer::singleShot(0, poll);
     start();
@@ -169,15 +151,9 @@ int CDialogFixture::CountColour(const QImage& image, QRgb colour, QPoint pt, int
 {
     int nCount = 0;
     for (int y = 0; y < image.height(); ++y)
-    {
         for (int x = 0; x < image.width(); ++x)
-        {
-            if (nRadius >= 0 && (std::abs(x - pt.x()) > nRadius || std::abs(y - pt.y()) > nRadius))
-                continue;
-            if ((image.pixel(x, y) & 0xffffff) == (colour & 0xffffff))
-                ++nCount;
-        }
-    }
+            nCount += (nRadius < 0 || (std::abs(x - pt.x()) <= nRadius && std::abs(y - pt.y()) <= nRadius)) &&
+                      (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
     return nCount;
 }
 

@@ -11,19 +11,20 @@
 #include "dialogs/DiscontinuityDlg.h"
 #include "dialogs/LoadListDlg.h"
 #include "dialogs/QtListBox.h"
-#include "document/ScafometroDoc.h"
-#include "view/ScafometroView.h"
+
+using Numbers_t = std::vector<double>;
+using Texts_t = std::vector<std::string>;
 
 namespace
 {
-std::vector<double> Numbers(const CLoad& load)
+Numbers_t Numbers(const CLoad& load)
 {
     return {load.m_dWeight, load.m_dX1, load.m_dX2, load.m_dXgRel, load.m_dYg, load.m_dZg};
 }
 
-std::vector<std::string> Fields(const CLoadListDlg& dialog)
+Texts_t Fields(const CLoadListDlg& dialog)
 {
-    std::vector<std::string> fields;
+    Texts_t fields;
     for (const QLineEdit* pEdit : {dialog.m_editName, dialog.m_editWeight, dialog.m_editX1, dialog.m_editX2,
                                    dialog.m_editXgRel, dialog.m_editYg, dialog.m_editZg})
         fields.push_back(pEdit->text().toStdString());
@@ -34,37 +35,49 @@ std::vector<std::string> Fields(const CLoadListDlg& dialog)
 class LoadListDlg : public CDialogFixture
 {
 protected:
-    void AddThree()
+    CLoadListDlg& OpenWithThree()
     {
         AddLoad("A", 10, 0, 10, 5, 1, 2);
         AddLoad("B", 12.5, 10, 20, 4, 0.5, 3.25);
         AddLoad("C", 4, 20, 22, 1, 0, 1);
+        return OpenLoadList();
+    }
+    // Clicks the button and checks the loads, the selection and whether the document changed.
+    void Press(QPushButton* pButton, const Texts_t& names, int nSel, bool bModified)
+    {
+        Doc().SetModifiedFlag(false);
+        Click(pButton);
+        const CLoadListDlg& dialog = *View().m_pLoadListDlg;
+        EXPECT_EQ(Names(), names);
+        EXPECT_EQ(Lines(dialog.m_lbLoads), names);
+        EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), nSel);
+        if (nSel >= 0)
+            EXPECT_EQ(Fields(dialog)[0], names[static_cast<size_t>(nSel)]);
+        EXPECT_EQ(Doc().IsModified(), bModified);
     }
 };
 
 TEST_F(LoadListDlg, OpensEmptyAndShowsTheSelectedLoad)
 {
-    AddThree();
-    CLoadListDlg& dialog = OpenLoadList();
-    EXPECT_EQ(dialog.windowTitle(), "Elenco dei carichi");
+    CLoadListDlg& dialog = OpenWithThree();
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(Doc().IsModified()) << "opening the list marks the document";
-    EXPECT_EQ(Lines(dialog.m_lbLoads), std::vector<std::string>({"A", "B", "C"}));
+    EXPECT_EQ(Lines(dialog.m_lbLoads), Texts_t({"A", "B", "C"}));
     EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), -1);
-    EXPECT_EQ(Fields(dialog), std::vector<std::string>({"", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(Fields(dialog), Texts_t({"", "0", "0", "0", "0", "0", "0"}));
 
     const int nPasses = View().m_nPasses;
     SelectLine(dialog.m_lbLoads, 1);
-    EXPECT_EQ(Fields(dialog), std::vector<std::string>({"B", "12.5", "10", "20", "4", "0.5", "3.25"}));
+    EXPECT_EQ(Fields(dialog), Texts_t({"B", "12.5", "10", "20", "4", "0.5", "3.25"}));
     EXPECT_EQ(View().SelectedLoad(), 2);
     Painted();
     EXPECT_GT(View().m_nPasses, nPasses) << "a new selection redraws the graph";
 
-    // Opening again shows the same window, cleared.
+    // Opening again shows the same window; hidden by Escape and opened again, it is cleared.
     Run(32771);
     EXPECT_EQ(&dialog, View().m_pLoadListDlg);
     QTest::keyClick(&dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible()) << "Escape hides the list";
+    EXPECT_FALSE(dialog.isVisible());
     Run(32771);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), -1);
@@ -76,14 +89,12 @@ TEST_F(LoadListDlg, OpensEmptyAndShowsTheSelectedLoad)
 
 TEST_F(LoadListDlg, LeavingAFieldStoresItInTheSelectedLoadAndMarksTheDocument)
 {
-    AddThree();
-    CLoadListDlg& dialog = OpenLoadList();
+    CLoadListDlg& dialog = OpenWithThree();
     SelectLine(dialog.m_lbLoads, 1);
     Doc().SetModifiedFlag(false);
-
     Type(dialog.m_editX1, "3.75");
-    EXPECT_EQ(Numbers(Load(2)), std::vector<double>({12.5, 3.75, 20, 4, 0.5, 3.25}));
-    EXPECT_EQ(Numbers(Load(1)), std::vector<double>({10, 0, 10, 5, 1, 2}));
+    EXPECT_EQ(Numbers(Load(2)), Numbers_t({12.5, 3.75, 20, 4, 0.5, 3.25}));
+    EXPECT_EQ(Numbers(Load(1)), Numbers_t({10, 0, 10, 5, 1, 2}));
     EXPECT_TRUE(Doc().IsModified());
 
     // Each field goes to its own member of the load.
@@ -92,7 +103,8 @@ TEST_F(LoadListDlg, LeavingAFieldStoresItInTheSelectedLoadAndMarksTheDocument)
     Type(dialog.m_editXgRel, "0.1");
     Type(dialog.m_editYg, "-2e-3");
     Type(dialog.m_editZg, " 6 ");
-    EXPECT_EQ(Numbers(Load(2)), std::vector<double>({-7, 3.75, 21, 0.1, -2e-3, 6}));
+    EXPECT_EQ(Numbers(Load(2)), Numbers_t({-7, 3.75, 21, 0.1, -2e-3, 6}));
+    EXPECT_EQ(dialog.m_editXgRel->text(), "0.1") << "the number shown reads back to the value stored";
 
     // Leaving a field unchanged changes nothing.
     Doc().SetModifiedFlag(false);
@@ -105,8 +117,6 @@ TEST_F(LoadListDlg, LeavingAFieldStoresItInTheSelectedLoadAndMarksTheDocument)
     EXPECT_EQ(dialog.m_lbLoads->item(1)->text(), QString::fromUtf8("Motore \u20ac \u00e8"));
     EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 1);
     EXPECT_TRUE(Doc().IsModified());
-    // The number shown reads back to the very value stored.
-    EXPECT_EQ(dialog.m_editXgRel->text(), "0.1");
 
     // With no selection, leaving a field writes nothing.
     dialog.m_lbLoads->SetCurSel(-1);
@@ -116,25 +126,22 @@ TEST_F(LoadListDlg, LeavingAFieldStoresItInTheSelectedLoadAndMarksTheDocument)
 
 TEST_F(LoadListDlg, FieldsWithoutAFiniteNumberAreRefusedAtThatField)
 {
-    AddThree();
-    CLoadListDlg& dialog = OpenLoadList();
+    CLoadListDlg& dialog = OpenWithThree();
     SelectLine(dialog.m_lbLoads, 1);
-    const std::vector<double> before = Numbers(Load(2));
-
+    const Numbers_t before = Numbers(Load(2));
     for (const char* pszBad : {"abc", "1e999", "inf", "nan", "12,5"})
     {
-        m_services.m_messages.clear();
+        m_services.m_asked.clear();
         Type(dialog.m_editX1, pszBad);
-        ASSERT_EQ(m_services.m_messages.size(), 1u) << pszBad;
-        EXPECT_EQ(m_services.m_messages[0].strText, CDataExchange::kNotANumber);
+        EXPECT_EQ(m_services.Messages(), Texts_t({CDataExchange::kNotANumber})) << pszBad;
         EXPECT_EQ(QApplication::focusWidget(), dialog.m_editX1) << "the focus goes back to the field";
         EXPECT_EQ(Numbers(Load(2)), before) << pszBad;
     }
 
     // The exchange stops at that field: the mode buttons come after it and are not read.
-    m_services.m_messages.clear();
+    m_services.m_asked.clear();
     Click(dialog.m_radioMode->button(1));
-    EXPECT_FALSE(m_services.m_messages.empty());
+    EXPECT_FALSE(m_services.Messages().empty());
     EXPECT_EQ(View().m_nMode, 0);
 
     Type(dialog.m_editX1, "11");
@@ -147,105 +154,62 @@ TEST_F(LoadListDlg, FieldsWithoutAFiniteNumberAreRefusedAtThatField)
 TEST_F(LoadListDlg, AddNewAppendsTheTemporaryLoadAndGivesTheNameTheFocus)
 {
     CLoadListDlg& dialog = OpenLoadList();
-    Doc().SetModifiedFlag(false);
-    Click(dialog.m_btnAddNew);
-    ASSERT_EQ(Names(), std::vector<std::string>({CLoadListDlg::kNewLoadName}));
-    EXPECT_EQ(Numbers(Load(1)), std::vector<double>({1, 0, 2, 1, 0, 0}));
-    EXPECT_EQ(Fields(dialog), std::vector<std::string>({"Nuovo_Provvisorio", "1", "0", "2", "1", "0", "0"}));
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 0);
+    const std::string strNew = CLoadListDlg::kNewLoadName;
+    Press(dialog.m_btnAddNew, {strNew}, 0, true);
+    EXPECT_EQ(Numbers(Load(1)), Numbers_t({1, 0, 2, 1, 0, 0}));
+    EXPECT_EQ(Fields(dialog), Texts_t({strNew, "1", "0", "2", "1", "0", "0"}));
     EXPECT_EQ(QApplication::focusWidget(), dialog.m_editName);
-    EXPECT_TRUE(Doc().IsModified());
 
     // On a full list with no selection the others are left alone; Enter in a field adds too.
-    AddThree();
+    AddLoad("A", 10, 0, 10, 5, 1, 2);
     Run(32771);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     Run(32771);
     ASSERT_TRUE(Activate(&dialog));
     Type(dialog.m_editX1, "50", false);
     QTest::keyClick(dialog.m_editX1, Qt::Key_Return);
-    EXPECT_EQ(Names(), std::vector<std::string>({"Nuovo_Provvisorio", "A", "B", "C", "Nuovo_Provvisorio"}));
-    EXPECT_EQ(Numbers(Load(2)), std::vector<double>({10, 0, 10, 5, 1, 2}));
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 4);
+    EXPECT_EQ(Names(), Texts_t({strNew, "A", strNew}));
+    EXPECT_EQ(Numbers(Load(2)), Numbers_t({10, 0, 10, 5, 1, 2}));
+    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 2);
 
     // With a selection, the fields typed go into the selected load first.
-    SelectLine(dialog.m_lbLoads, 2);
+    SelectLine(dialog.m_lbLoads, 1);
     Type(dialog.m_editName, "Bravo", false);
-    Click(dialog.m_btnAddNew);
-    EXPECT_EQ(Load(3).m_strName, "Bravo");
-    EXPECT_EQ(Doc().m_listLoads.m_nCount, 6);
+    Press(dialog.m_btnAddNew, {strNew, "Bravo", strNew, strNew}, 3, true);
 }
 
 TEST_F(LoadListDlg, DeleteAsksAndSelectsTheLastLoad)
 {
-    AddThree();
-    CLoadListDlg& dialog = OpenLoadList();
+    CLoadListDlg& dialog = OpenWithThree();
     Click(dialog.m_btnDelete);
-    EXPECT_TRUE(m_services.m_messages.empty()) << "nothing selected, nothing asked";
+    EXPECT_TRUE(m_services.Messages().empty()) << "nothing selected, nothing asked";
 
     SelectLine(dialog.m_lbLoads, 0);
-    Doc().SetModifiedFlag(false);
     m_services.m_answers = {CServices::IDCANCEL};
-    Click(dialog.m_btnDelete);
-    ASSERT_EQ(m_services.m_messages.size(), 1u);
-    EXPECT_EQ(m_services.m_messages[0].strText, CLoadListDlg::kDeleteQuestion);
-    EXPECT_EQ(m_services.m_messages[0].nButtons, CServices::MB_OKCANCEL);
-    EXPECT_EQ(Names(), std::vector<std::string>({"A", "B", "C"}));
-    EXPECT_FALSE(Doc().IsModified());
-
-    Click(dialog.m_btnDelete);
-    EXPECT_EQ(Names(), std::vector<std::string>({"B", "C"}));
-    EXPECT_EQ(Lines(dialog.m_lbLoads), Names());
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 1);
-    EXPECT_EQ(Fields(dialog)[0], "C");
-    EXPECT_TRUE(Doc().IsModified());
-
-    Click(dialog.m_btnDelete);
-    Click(dialog.m_btnDelete);
-    EXPECT_TRUE(Names().empty());
-    EXPECT_EQ(dialog.m_lbLoads->GetCount(), 0);
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), -1);
+    Press(dialog.m_btnDelete, {"A", "B", "C"}, 0, false);
+    EXPECT_EQ(m_services.Messages(), Texts_t({CLoadListDlg::kDeleteQuestion}));
+    EXPECT_EQ(m_services.m_nLastButtons, CServices::MB_OKCANCEL);
+    Press(dialog.m_btnDelete, {"B", "C"}, 1, true);
+    Press(dialog.m_btnDelete, {"B"}, 0, true);
+    Press(dialog.m_btnDelete, {}, -1, true);
 }
 
 TEST_F(LoadListDlg, MoveUpAndDownStopAtTheEnds)
 {
-    AddThree();
-    CLoadListDlg& dialog = OpenLoadList();
+    CLoadListDlg& dialog = OpenWithThree();
     SelectLine(dialog.m_lbLoads, 0);
-    Doc().SetModifiedFlag(false);
-    Click(dialog.m_btnMoveUp);
-    EXPECT_EQ(Names(), std::vector<std::string>({"A", "B", "C"}));
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 0);
-    EXPECT_FALSE(Doc().IsModified());
-
-    Click(dialog.m_btnMoveDown);
-    EXPECT_EQ(Names(), std::vector<std::string>({"B", "A", "C"}));
-    EXPECT_EQ(Lines(dialog.m_lbLoads), Names());
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 1);
-    EXPECT_EQ(Fields(dialog)[0], "A");
-    EXPECT_TRUE(Doc().IsModified());
-
-    Click(dialog.m_btnMoveDown);
-    Doc().SetModifiedFlag(false);
-    Click(dialog.m_btnMoveDown);
-    EXPECT_EQ(Names(), std::vector<std::string>({"B", "C", "A"}));
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 2) << "the last line stays selected";
-    EXPECT_FALSE(Doc().IsModified());
-
-    Click(dialog.m_btnMoveUp);
-    EXPECT_EQ(Names(), std::vector<std::string>({"B", "A", "C"}));
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 1);
+    Press(dialog.m_btnMoveUp, {"A", "B", "C"}, 0, false);
+    Press(dialog.m_btnMoveDown, {"B", "A", "C"}, 1, true);
+    Press(dialog.m_btnMoveDown, {"B", "C", "A"}, 2, true);
+    Press(dialog.m_btnMoveDown, {"B", "C", "A"}, 2, false);
+    Press(dialog.m_btnMoveUp, {"B", "A", "C"}, 1, true);
 }
 
 TEST_F(LoadListDlg, RadioButtonsSetTheViewsModeAndRedraw)
 {
-    AddThree();
-    CLoadListDlg& dialog = OpenLoadList();
-    const char* const kTexts[] = {"Risultante", "Particolareggiata", "Singolo carico",
-                                  "Singolo carico nel complessivo"};
+    CLoadListDlg& dialog = OpenWithThree();
     for (int nMode : {3, 1, 2, 0})
     {
-        EXPECT_EQ(dialog.m_radioMode->button(nMode)->text(), kTexts[nMode]);
         Painted();
         const int nPasses = View().m_nPasses;
         Click(dialog.m_radioMode->button(nMode));
@@ -270,38 +234,36 @@ TEST_F(LoadListDlg, PickingInTheWholeSelectsTheLoadUnderThePointer)
     EXPECT_EQ(View().m_nMode, 3);
     Painted();
     const QRgb green = qRgb(0, 200, 0);
+    const auto pick = [&](double y) {
+        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, DevicePoint(7, y));
+        return dialog.m_lbLoads->GetCurSel();
+    };
 
-    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, DevicePoint(7, 12));
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 1);
+    EXPECT_EQ(pick(12), 1);
     EXPECT_EQ(Fields(dialog)[0], "B");
     QImage image = Painted();
     EXPECT_GT(CountColour(image, green, DevicePoint(7, 12.5), 3), 0);
     EXPECT_EQ(CountColour(image, green, DevicePoint(7, 5), 3), 0) << "A's strip is not B's";
-
-    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, DevicePoint(7, 5));
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 0);
+    EXPECT_EQ(pick(5), 0);
     EXPECT_GT(CountColour(Painted(), green, DevicePoint(7, 5), 3), 0);
 
     // Above the resultant and below the axis nothing is picked and nothing is green.
-    for (const QPoint& pt : {DevicePoint(7, 16), DevicePoint(7, -0.5)})
+    for (double y : {16.0, -0.5})
     {
         SelectLine(dialog.m_lbLoads, 0);
-        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, pt);
-        EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), -1);
+        EXPECT_EQ(pick(y), -1);
         EXPECT_EQ(CountColour(Painted(), green), 0);
     }
 
     // In the other modes a click picks nothing.
     SelectLine(dialog.m_lbLoads, 1);
     Click(dialog.m_radioMode->button(1));
-    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, DevicePoint(7, 5));
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 1);
+    EXPECT_EQ(pick(5), 1);
 }
 
 TEST_F(LoadListDlg, UpdatingTheDocumentHidesIt)
 {
-    AddThree();
-    CLoadListDlg& dialog = OpenLoadList();
+    CLoadListDlg& dialog = OpenWithThree();
     Run(32789);
     Doc().UpdateAllViews();
     EXPECT_FALSE(dialog.isVisible());
