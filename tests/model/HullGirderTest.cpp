@@ -111,7 +111,9 @@ TEST(HullGirder, EvenOrEccentricWeightFloatsWithoutShearOrMoment)
         EXPECT_EQ(result.m_rows.front().p, 0);
         EXPECT_NEAR(result.m_rows[1].p, result.m_rows[1].b, 1e-9 * W / L);
         if (dXg == L / 2)
+        {
             EXPECT_NEAR(result.m_rows[1].p, W / L, 1e-12 * W / L);
+        }
         EXPECT_LT(std::fabs(result.m_dMaxMoment), dTol * W * L);
         EXPECT_LT(std::fabs(result.m_dClosureShear), dTol);
         EXPECT_LT(std::fabs(result.m_dClosureMoment), dTol);
