@@ -8,28 +8,26 @@ CHullTable::~CHullTable() = default;
 
 double CHullTable::AreaAt(size_t i, double dDraft, double& dSlope) const
 {
-    const size_t nDrafts = m_drafts.size();
-    const double* pAreas = m_areas.data() + i * nDrafts;
-    // The interval [T0, T1] holding the draft, the implicit point (0, 0) before the first draft.
-    const size_t nUpper =
-        static_cast<size_t>(std::upper_bound(m_drafts.begin(), m_drafts.end(), dDraft) - m_drafts.begin());
-    double dT0 = 0, dA0 = 0, dT1 = 0, dA1 = 0;
-    const bool bImplicitZero = m_drafts.front() > 0;
-    if (nUpper == 0 && bImplicitZero)
-    {
-        dT1 = m_drafts.front();
-        dA1 = pAreas[0];
-    }
-    else
-    {
-        // Above the deepest draft the last interval goes on; below the first, the first does.
-        const size_t j = std::min(std::max<size_t>(nUpper, 1), nDrafts - 1);
-        dT0 = m_drafts[j - 1];
-        dA0 = pAreas[j - 1];
-        dT1 = m_drafts[j];
-        dA1 = pAreas[j];
-    }
-    dSlope = (dA1 - dA0) / (dT1 - dT0);
+    return AreaIn(i, IntervalAt(dDraft, false), dDraft, dSlope);
+}
+
+size_t CHullTable::IntervalAt(double dDraft, bool bBelow) const
+{
+    if (dDraft < m_drafts.front() && m_drafts.front() > 0)
+        return 0;
+    const auto it = bBelow ? std::lower_bound(m_drafts.begin(), m_drafts.end(), dDraft)
+                           : std::upper_bound(m_drafts.begin(), m_drafts.end(), dDraft);
+    // Above the deepest draft the last interval goes on; below the first, the first does.
+    return std::min(std::max<size_t>(static_cast<size_t>(it - m_drafts.begin()), 1), m_drafts.size() - 1);
+}
+
+double CHullTable::AreaIn(size_t i, size_t nInterval, double dDraft, double& dSlope) const
+{
+    const double* pAreas = m_areas.data() + i * m_drafts.size();
+    // The implicit interval runs from no area at draft 0.
+    const double dT0 = nInterval == 0 ? 0 : m_drafts[nInterval - 1];
+    const double dA0 = nInterval == 0 ? 0 : pAreas[nInterval - 1];
+    dSlope = (pAreas[nInterval] - dA0) / (m_drafts[nInterval] - dT0);
     return dA0 + dSlope * (dDraft - dT0);
 }
 

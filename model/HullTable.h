@@ -25,6 +25,14 @@ public:
     // Outside 0..the deepest draft the nearest interval goes on straight: the equilibrium search
     // may step there before it finds that no equilibrium lies inside the table.
     double AreaAt(size_t i, double dDraft, double& dSlope) const;
+    // The draft interval that the interpolation at dDraft takes, as the index j of its upper draft
+    // (the interval T[j-1]..T[j]), or 0 for the implicit one from draft 0 up to a first draft above
+    // 0. At a table draft bBelow takes the interval below it, the first draft the first interval;
+    // otherwise the interval above. Beyond the table, the nearest interval.
+    size_t IntervalAt(double dDraft, bool bBelow) const;
+    // The area [m²] at station i and dDraft on interval nInterval (as IntervalAt gives it), and
+    // through dSlope its rate of growth with the draft [m].
+    double AreaIn(size_t i, size_t nInterval, double dDraft, double& dSlope) const;
     // Empty for a table that the interpolation can use; otherwise what is wrong with it. The file
     // reader makes only such tables, but one built by hand may be anything.
     std::string Fault() const;
