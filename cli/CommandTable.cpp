@@ -30,10 +30,16 @@ const SCommand kCommands[] = {
      "plot FILE.p3d OUT.png|OUT.svg|OUT.pdf [--mode resultant|detailed|single|highlight] [--load N] [--size "
      "WxH]",
      "the graph of FILE as a picture", LaunchPlot},
-    {"strength", "strength FILE.p3d HULL [--density RHO] [--table OUT.csv] [--plot OUT.png|svg|pdf] [--size WxH]",
-     "FILE floated on the hull's table of sectional areas: drafts, shear force and bending moment", RunStrength},
+    {"strength",
+     "strength FILE.p3d HULL [--density RHO] [--table OUT.csv] [--plot OUT.png|svg|pdf] [--size WxH]",
+     "FILE floated on the hull's table of sectional areas: drafts, shear force and bending moment",
+     RunStrength},
     {"export-stations", "export-stations FILE.p3d OUT --from X0 --to X1 --count N",
      "the weight and centre of each of N equal station intervals as CSV", RunExportStations},
+    {"groups", "groups FILE.p3d OUT.csv [--level K]",
+     "the weight, share and centre of gravity of each group of loads, by the code that starts their names "
+     "(first K digits, 1 to 9, default 1), as CSV",
+     RunGroups},
 };
 } // namespace
 

@@ -35,6 +35,7 @@ int RunPlot(const CArgs& args);
 int HandOverToPlotProgram(const char* pszCommand, const CArgs& args);
 int RunStrength(const CArgs& args);
 int RunExportStations(const CArgs& args);
+int RunGroups(const CArgs& args);
 
 class CStrengthResult;
 // The strength command's picture. scafometro-plot draws it and returns 0, or 1 after saying why

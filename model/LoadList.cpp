@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "model/CentreTerms.h"
 #include "model/ListBox.h"
 #include "model/LoadOrdinate.h"
 #include "model/ResultantLimits.h"
@@ -229,18 +230,17 @@ double CLoadList::WeightedSum(double (*pTerm)(const CLoad&, double))
 
 double CLoadList::Xg()
 {
-    return WeightedSum(
-        [](const CLoad& load, double dW) { return (load.m_dX1 + load.m_dXgRel) * load.m_dWeight / dW; });
+    return WeightedSum(&CCentreTerms::X);
 }
 
 double CLoadList::Yg()
 {
-    return WeightedSum([](const CLoad& load, double dW) { return load.m_dWeight * load.m_dYg / dW; });
+    return WeightedSum(&CCentreTerms::Y);
 }
 
 double CLoadList::Zg()
 {
-    return WeightedSum([](const CLoad& load, double dW) { return load.m_dWeight * load.m_dZg / dW; });
+    return WeightedSum(&CCentreTerms::Z);
 }
 
 void CLoadList::RebuildAbscissae()
