@@ -2,7 +2,7 @@
 #include "model/WeightGroups.h"
 
 #include <algorithm>
-#include <map>
+#include <numeric>
 
 #include "model/CentreTerms.h"
 #include "model/LoadList.h"
@@ -22,22 +22,23 @@ bool IsLetterOrDigit(char ch)
     return IsDigit(ch) || (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
 }
 
-// Weight and centres of the loads in order, each added to its own sum from 0 as the totals add
-// them: the weights first, then every centre's terms over the weight just found.
-void SumLoads(const std::vector<const CLoad*>& loads, SWeightGroup& group)
+// Weight and centres of the loads at positions [first, last) of order, each added to its own sum
+// from 0 as the totals add them: the weights first, then every centre's terms over that weight.
+void SumLoads(const std::vector<CLoad*>& loads, const size_t* pFirst, const size_t* pLast,
+              SWeightGroup& group)
 {
-    group.m_nCount = static_cast<int>(loads.size());
+    group.m_nCount = static_cast<int>(pLast - pFirst);
     double dWeight = 0;
-    for (const CLoad* pLoad : loads)
-        dWeight += pLoad->m_dWeight;
+    for (const size_t* p = pFirst; p != pLast; ++p)
+        dWeight += loads[*p]->m_dWeight;
     group.m_dWeight = dWeight;
     // An empty set has its centre at 0, as the totals of an empty list have.
     double dX = 0, dY = 0, dZ = 0;
-    for (const CLoad* pLoad : loads)
+    for (const size_t* p = pFirst; p != pLast; ++p)
     {
-        dX += CCentreTerms::X(*pLoad, dWeight);
-        dY += CCentreTerms::Y(*pLoad, dWeight);
-        dZ += CCentreTerms::Z(*pLoad, dWeight);
+        dX += CCentreTerms::X(*loads[*p], dWeight);
+        dY += CCentreTerms::Y(*loads[*p], dWeight);
+        dZ += CCentreTerms::Z(*loads[*p], dWeight);
     }
     group.m_dXg = dX;
     group.m_dYg = dY;
@@ -72,38 +73,36 @@ std::string CWeightGroups::GroupOf(const std::string& strName, int nLevel)
 void CWeightGroups::Compute(CLoadList& list, int nLevel)
 {
     m_nLevel = std::clamp(nLevel, kMinLevel, kMaxLevel);
-    // Codes compare as text; the loads without one come after all of them.
-    std::map<std::string, std::vector<const CLoad*>> byName;
-    std::vector<const CLoad*> uncoded;
-    std::vector<const CLoad*> all;
-    all.reserve(static_cast<size_t>(std::max(list.m_nCount, 0)));
-    for (CLoad* pLoad : list.Loads())
+    const std::vector<CLoad*> loads = list.Loads();
+    std::vector<std::string> names(loads.size());
+    std::vector<size_t> order(loads.size());
+    for (size_t i = 0; i < loads.size(); ++i)
     {
-        pLoad->Normalize();
-        all.push_back(pLoad);
-        const std::string strCode = CodeOf(pLoad->m_strName);
-        if (strCode.empty())
-            uncoded.push_back(pLoad);
-        else
-            byName[strCode.substr(0, static_cast<size_t>(m_nLevel))].push_back(pLoad);
+        loads[i]->Normalize();
+        names[i] = CodeOf(loads[i]->m_strName).substr(0, static_cast<size_t>(m_nLevel));
+        order[i] = i;
     }
+    // Codes compare as text and the loads without one (an empty name here) come after them all;
+    // within a group the loads stay in list order, the order in which the totals add them.
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        if (names[a].empty() || names[b].empty())
+            return !names[a].empty() && names[b].empty();
+        return names[a] < names[b];
+    });
     m_groups.clear();
-    m_groups.reserve(byName.size() + 1);
-    for (const auto& [strName, loads] : byName)
+    for (size_t nFirst = 0, nLast = 0; nFirst < order.size(); nFirst = nLast)
     {
+        const std::string& strName = names[order[nFirst]];
+        for (nLast = nFirst + 1; nLast < order.size() && names[order[nLast]] == strName;)
+            ++nLast;
         m_groups.emplace_back();
-        m_groups.back().m_strName = strName;
-        SumLoads(loads, m_groups.back());
+        m_groups.back().m_strName = strName.empty() ? kNoCode : strName;
+        SumLoads(loads, order.data() + nFirst, order.data() + nLast, m_groups.back());
     }
-    if (!uncoded.empty())
-    {
-        m_groups.emplace_back();
-        m_groups.back().m_strName = kNoCode;
-        SumLoads(uncoded, m_groups.back());
-    }
+    std::iota(order.begin(), order.end(), size_t(0));
     m_total = SWeightGroup();
     m_total.m_strName = "totale";
-    SumLoads(all, m_total);
+    SumLoads(loads, order.data(), order.data() + order.size(), m_total);
 }
 
 double CWeightGroups::Percentage(const SWeightGroup& group) const
