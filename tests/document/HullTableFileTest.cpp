@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "document/DelimitedText.h"
 #include "document/FileException.h"
 #include "document/HullTableFile.h"
 #include "model/HullTable.h"
@@ -136,7 +137,7 @@ TEST(HullTableFile, ReadsTheExampleAndReportsFileErrors)
     {
         EXPECT_EQ(std::string(error.what()), dir.Path("missing.csv") + ": No such file or directory");
     }
-    WriteBytes(dir.Path("big.csv"), std::string(CHullTableFile::kLargestFile + 1, '#'));
+    WriteBytes(dir.Path("big.csv"), std::string(CDelimitedText::kLargestFile + 1, '#'));
     EXPECT_THROW(CHullTableFile::Read(dir.Path("big.csv"), table), CFileException);
     EXPECT_EQ(table.StationCount(), 21u);
 }
