@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 bool ParseLong(const std::string& strText, long nMin, long nMax, long& nValue)
@@ -57,4 +58,43 @@ bool IsPictureName(const std::string& strPath)
     std::transform(strEnd.begin(), strEnd.end(), strEnd.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
     return strEnd == ".png" || strEnd == ".svg" || strEnd == ".pdf";
+}
+
+bool SplitArguments(const std::vector<std::string>& args, const std::vector<std::string>& known,
+                    std::vector<std::string>& positional, std::map<std::string, std::string>& options)
+{
+    for (size_t i = 0; i < args.size(); ++i)
+    {
+        const std::string& strArg = args[i];
+        if (strArg.rfind("--", 0) != 0)
+        {
+            positional.push_back(strArg);
+            continue;
+        }
+        bool bKnown = false;
+        for (const std::string& strKnown : known)
+            bKnown = bKnown || strKnown == strArg;
+        if (!bKnown)
+        {
+            std::fprintf(stderr, "scafometro-cli: unknown option %s\n", strArg.c_str());
+            return false;
+        }
+        if (i + 1 >= args.size())
+        {
+            std::fprintf(stderr, "scafometro-cli: %s needs a value\n", strArg.c_str());
+            return false;
+        }
+        if (!options.emplace(strArg, args[++i]).second)
+        {
+            std::fprintf(stderr, "scafometro-cli: %s given twice\n", strArg.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+bool BadValue(const std::string& strOption, const std::string& strValue)
+{
+    std::fprintf(stderr, "scafometro-cli: bad value for %s: '%s'\n", strOption.c_str(), strValue.c_str());
+    return false;
 }

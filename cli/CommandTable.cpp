@@ -34,6 +34,11 @@ const SCommand kCommands[] = {
      "strength FILE.p3d HULL [--density RHO] [--table OUT.csv] [--plot OUT.png|svg|pdf] [--size WxH]",
      "FILE floated on the hull's table of sectional areas: drafts, shear force and bending moment",
      RunStrength},
+    {"check",
+     "check HULL LIMITS CONDITION... [--density RHO] [--wave L,B,Cb[,k]] [--table OUT.csv] [--report "
+     "OUT.pdf]",
+     "loading conditions (FILE.p3d or A.p3d+B.p3d) against the permissible shear forces and bending moments",
+     RunCheck},
     {"export-stations", "export-stations FILE.p3d OUT --from X0 --to X1 --count N",
      "the weight and centre of each of N equal station intervals as CSV", RunExportStations},
     {"groups", "groups FILE.p3d OUT.csv [--level K]",

@@ -1,5 +1,6 @@
 // The batch commands of scafometro-cli; each takes the words after its name and returns the
-// exit status (0 done, 1 failed, 2 usage).
+// exit status (0 done, 1 failed, 2 usage; check gives 3 for a
+// condition outside the limits).
 #pragma once
 
 #include <cstdio>
@@ -43,6 +44,14 @@ class CStrengthResult;
 // to scafometro-plot instead, and returns only when that cannot start (cli/StrengthLauncher.cpp).
 int WriteStrengthPicture(const CArgs& args, const CStrengthResult& result, const std::string& strPath,
                          int nWidth, int nHeight);
+
+int RunCheck(const CArgs& args);
+class CLoadingCheck;
+struct SCheckInputs;
+// The check command's report, drawn by scafometro-plot as WriteStrengthPicture's picture is: 0, or
+// 1 after saying why on stderr; scafometro-cli hands the whole command over (cli/CheckLauncher.cpp).
+int WriteCheckReport(const CArgs& args, const CLoadingCheck& check, const SCheckInputs& inputs,
+                     const std::string& strPath);
 
 // Prints "usage: scafometro-cli <usage of the command>" on stderr and returns 2.
 int UsageError(const char* pszCommand);

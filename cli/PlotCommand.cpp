@@ -1,5 +1,6 @@
 // scafometro-cli plot: the graph of a weight file as a PNG, SVG or PDF picture, drawn headless by
-// the view's drawing pass with the automatic fit; and the picture of scafometro-cli strength.
+// the view's drawing pass with the automatic fit; the picture of scafometro-cli strength and the
+// report of scafometro-cli check.
 #include <QGuiApplication>
 #include <cerrno>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "document/FileException.h"
 #include "model/LoadList.h"
 #include "model/StrengthResult.h"
+#include "platform/CheckReport.h"
 #include "platform/GraphPicture.h"
 #include "platform/QtSurface.h"
 
@@ -169,6 +171,26 @@ int WriteStrengthPicture(const CArgs&, const CStrengthResult& result, const std:
     picture.m_nScreenDpiY = CQtSurface::PrimaryScreenDpiY();
     std::string strError;
     if (!picture.Write(strPath, strError))
+    {
+        std::fprintf(stderr, "scafometro-cli: %s\n", strError.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int WriteCheckReport(const CArgs&, const CLoadingCheck& check, const SCheckInputs& inputs,
+                     const std::string& strPath)
+{
+    PrepareQt();
+    int nArgc = 1;
+    char szName[] = "scafometro-cli";
+    char* argv[] = {szName, nullptr};
+    QGuiApplication application(nArgc, argv);
+
+    CCheckReport report(check, inputs);
+    report.m_nScreenDpiY = CQtSurface::PrimaryScreenDpiY();
+    std::string strError;
+    if (!report.Write(strPath, strError))
     {
         std::fprintf(stderr, "scafometro-cli: %s\n", strError.c_str());
         return 1;

@@ -22,47 +22,6 @@
 
 namespace
 {
-// The words that are not options, and each option's value. False, with a line on stderr, for an
-// option that is unknown, repeated or without its value.
-bool SplitArguments(const CArgs& args, const std::vector<std::string>& known,
-                    std::vector<std::string>& positional, std::map<std::string, std::string>& options)
-{
-    for (size_t i = 0; i < args.size(); ++i)
-    {
-        const std::string& strArg = args[i];
-        if (strArg.rfind("--", 0) != 0)
-        {
-            positional.push_back(strArg);
-            continue;
-        }
-        bool bKnown = false;
-        for (const std::string& strKnown : known)
-            bKnown = bKnown || strKnown == strArg;
-        if (!bKnown)
-        {
-            std::fprintf(stderr, "scafometro-cli: unknown option %s\n", strArg.c_str());
-            return false;
-        }
-        if (i + 1 >= args.size())
-        {
-            std::fprintf(stderr, "scafometro-cli: %s needs a value\n", strArg.c_str());
-            return false;
-        }
-        if (!options.emplace(strArg, args[++i]).second)
-        {
-            std::fprintf(stderr, "scafometro-cli: %s given twice\n", strArg.c_str());
-            return false;
-        }
-    }
-    return true;
-}
-
-bool BadValue(const std::string& strOption, const std::string& strValue)
-{
-    std::fprintf(stderr, "scafometro-cli: bad value for %s: '%s'\n", strOption.c_str(), strValue.c_str());
-    return false;
-}
-
 std::string Number(double dValue)
 {
     return CNumberFormat::Format("%.10G", dValue);
