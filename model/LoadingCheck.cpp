@@ -25,7 +25,7 @@ bool SConditionCheck::Within() const
 
 CLoadingCheck::CLoadingCheck(const CHullTable& hull, const std::vector<SLimitPoint>& limits, double dDensity,
                              const CWaveLoads* pWave)
-    : m_hull(hull), m_limits(limits), m_dDensity(dDensity), m_pWave(pWave), m_girder(hull, dDensity)
+    : m_hull(hull), m_limits(limits), m_pWave(pWave), m_girder(hull, dDensity), m_hydrostatics(hull, dDensity)
 {
 }
 
@@ -56,7 +56,8 @@ bool CLoadingCheck::Add(const std::string& strName, CLoadList& list, std::string
         strRefusal = "condition " + strName + ": " + condition.m_result.m_strRefusal;
         return false;
     }
-    condition.m_dGmt = std::numeric_limits<double>::quiet_NaN();
+    const CStrengthResult& result = condition.m_result;
+    condition.m_dGmt = m_hydrostatics.At(result.m_dAftDraft, result.m_dFwdDraft).dKmt - list.Zg();
     CheckPoints(condition);
     m_conditions.push_back(std::move(condition));
     AddToEnvelope(m_conditions.back(), m_conditions.size() - 1);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/HullGirder.h"
+#include "model/Hydrostatics.h"
 #include "model/StrengthResult.h"
 
 class CHullTable;
@@ -111,7 +112,7 @@ private:
 
     const CHullTable& m_hull;
     const std::vector<SLimitPoint>& m_limits;
-    double m_dDensity;
     const CWaveLoads* m_pWave;
     CHullGirder m_girder;
+    CHydrostatics m_hydrostatics;
 };

@@ -87,7 +87,7 @@ std::vector<double> CCheckPlot::Abscissae() const
     return xs;
 }
 
-void CCheckPlot::DrawPanel(CViewport& viewport, const std::vector<double>& xs, bool bMoment) const
+void CCheckPlot::DrawPanel(CViewport& viewport, const std::vector<double>& xs, bool bMoment, int nMark) const
 {
     std::vector<double> top, bottom, waveTop, waveBottom;
     for (double x : xs)
@@ -138,7 +138,7 @@ void CCheckPlot::DrawPanel(CViewport& viewport, const std::vector<double>& xs, b
             continue;
         const CBrush brushOld = surface.SelectObject(
             CBrush::CreateSolidBrush(dWorst > 100 ? kExceededColour : RGB(255, 255, 255)));
-        surface.Ellipse(pt.x - 4, pt.y - 4, pt.x + 5, pt.y + 5);
+        surface.Ellipse(pt.x - nMark, pt.y - nMark, pt.x + nMark, pt.y + nMark);
         surface.SelectObject(brushOld);
     }
 }
@@ -191,8 +191,9 @@ bool CCheckPlot::Draw(CSurface& surface, const SRect& rcDevice) const
         surface.SelectObject(CFont::CreatePointFont(kLabelPointSize, kLabelFace, surface.GetScreenDpiY()));
     painter.Frame(upper, nullptr, 0);
     painter.Frame(lower, nullptr, 0);
-    DrawPanel(upper, xs, false);
-    DrawPanel(lower, xs, true);
+    const int nMark = std::max(3, painter.Pixels(10));
+    DrawPanel(upper, xs, false, nMark);
+    DrawPanel(lower, xs, true, nMark);
     painter.Legend(rcUpper, 0, kEnvelopeColour, "inviluppo del taglio V [t]");
     painter.Legend(rcUpper, 1, kLimitColour, "taglio ammissibile");
     painter.Legend(rcLower, 0, kEnvelopeColour, "inviluppo del momento M [t\xB7m] (+ inarcamento)");

@@ -35,8 +35,9 @@ private:
 
     // The envelope's abscissae: the samples and the read-out points, in order.
     std::vector<double> Abscissae() const;
-    // One panel: the envelope of V (bMoment false) or of M, the limits, the wave's totals and the marks.
-    void DrawPanel(CViewport& viewport, const std::vector<double>& xs, bool bMoment) const;
+    // One panel: the envelope of V (bMoment false) or of M, the limits, the wave's totals, and
+    // marks nMark pixels across at the read-out points.
+    void DrawPanel(CViewport& viewport, const std::vector<double>& xs, bool bMoment, int nMark) const;
 
     const CLoadingCheck& m_check;
 };
