@@ -116,6 +116,11 @@ int RunStrength(const CArgs& args)
     strOut += "M_max\t" + Number(result.m_dMaxMoment) + "\t" + Number(result.m_dMaxMomentX) + "\n";
     strOut += "closure_V\t" + Number(result.m_dClosureShear) + "\n";
     strOut += "closure_M\t" + Number(result.m_dClosureMoment) + "\n";
+    strOut += "KG\t" + Number(result.m_dKg) + "\n";
+    strOut += "KB\t" + Number(result.m_dKb) + "\n";
+    strOut += "BMT\t" + Number(result.m_dBmt) + "\n";
+    strOut += "KMT\t" + Number(result.m_dKmt) + "\n";
+    strOut += "GMT\t" + Number(result.m_dGmt) + "\n";
     std::fputs(strOut.c_str(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/HullTable.h"
+#include "model/Hydrostatics.h"
 #include "model/LoadList.h"
 #include "model/NumberFormat.h"
 #include "model/ResultantPieces.h"
@@ -236,5 +237,11 @@ CStrengthResult CHullGirder::Compute(CLoadList& list) const
     result.m_dDisplacement = b.dDisplacement;
     result.m_dLcb = dLcb;
     result.Integrate(weight, m_hull.m_stations, StationBuoyancy(dAft, dFwd));
+    const SHydrostatics stability = CHydrostatics(m_hull, m_dDensity).At(dAft, dFwd);
+    result.m_dKg = list.Zg();
+    result.m_dKb = stability.dKb;
+    result.m_dBmt = stability.dBmt;
+    result.m_dKmt = stability.dKmt;
+    result.m_dGmt = stability.dKmt - result.m_dKg;
     return result;
 }

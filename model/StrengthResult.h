@@ -52,6 +52,13 @@ public:
     double m_dLcb = 0;
     // The hull's length between its first and last station [m].
     double m_dLength = 0;
+    // Initial stability on that waterline: the estimate's KG (its ZG), the hull's KB, BMT and KMT,
+    // and GMT = KMT - KG, without any free-surface correction [m].
+    double m_dKg = 0;
+    double m_dKb = 0;
+    double m_dBmt = 0;
+    double m_dKmt = 0;
+    double m_dGmt = 0;
 
     std::vector<SStrengthRow> m_rows;
     // The signed shear force and bending moment of largest magnitude and their abscissae.

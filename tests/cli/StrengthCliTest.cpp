@@ -55,7 +55,8 @@ TEST_F(StrengthCli, FloatsTheExampleAndWritesItsCurves)
     EXPECT_EQ(result.strErr, "");
     const auto lines = Split(result.strOut, '\n', '\t');
     const std::vector<std::string> names = {"W",          "XG",    "T_aft", "T_fwd",     "LCB",
-                                            "iterations", "V_max", "M_max", "closure_V", "closure_M"};
+                                            "iterations", "V_max", "M_max", "closure_V", "closure_M",
+                                            "KG",         "KB",    "BMT",   "KMT",       "GMT"};
     ASSERT_EQ(lines.size(), names.size()) << result.strOut;
     for (size_t i = 0; i < names.size(); ++i)
     {
@@ -72,6 +73,10 @@ TEST_F(StrengthCli, FloatsTheExampleAndWritesItsCurves)
     EXPECT_LE(value(7, 2), 42);
     EXPECT_LT(std::fabs(value(8)), 1e-9);
     EXPECT_LT(std::fabs(value(9)), 1e-9);
+    // KB a little over half the mean draft of a full hull, GMT = KMT - KG = KB + BMT - KG.
+    EXPECT_NEAR(value(11), 0.55 * 2.5, 0.2);
+    EXPECT_NEAR(value(13), value(11) + value(12), 1e-8);
+    EXPECT_NEAR(value(14), value(13) - value(10), 1e-8);
 
     // The table: its header, abscissae never falling, V and M as printed at the maxima's rows.
     const std::string strBytes = ReadBytes(strTable);
