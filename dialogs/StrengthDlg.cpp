@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPalette>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
@@ -121,6 +122,11 @@ CStrengthDlg::CStrengthDlg(CLoadList& list, CServices& services, QPrinter& print
     auto* pFigureGrid = new QGridLayout(pFigures);
     m_editAftDraft = ReadOnlyField();
     m_editFwdDraft = ReadOnlyField();
+    m_editKg = ReadOnlyField();
+    m_editKb = ReadOnlyField();
+    m_editBmt = ReadOnlyField();
+    m_editKmt = ReadOnlyField();
+    m_editGmt = ReadOnlyField();
     m_editDisplacement = ReadOnlyField();
     m_editLcb = ReadOnlyField();
     m_editIterations = ReadOnlyField();
@@ -130,21 +136,29 @@ CStrengthDlg::CStrengthDlg(CLoadList& list, CServices& services, QPrinter& print
     m_editMaxMomentX = ReadOnlyField();
     m_editClosureShear = ReadOnlyField();
     m_editClosureMoment = ReadOnlyField();
-    AddRow(pFigureGrid, 0, "Immersione a poppa T_aft [m]:", m_editAftDraft);
-    AddRow(pFigureGrid, 1, "Immersione a prua T_fwd [m]:", m_editFwdDraft);
-    AddRow(pFigureGrid, 2, "Dislocamento [t]:", m_editDisplacement);
-    AddRow(pFigureGrid, 3, "Centro di carena LCB [m]:", m_editLcb);
-    AddRow(pFigureGrid, 4, "Iterazioni:", m_editIterations);
-    AddRow(pFigureGrid, 5, "Taglio massimo V_max [t]:", m_editMaxShear);
-    AddRow(pFigureGrid, 6, "Ascissa di V_max [m]:", m_editMaxShearX);
-    AddRow(pFigureGrid, 7, "Momento flettente massimo M_max [t m]:", m_editMaxMoment);
-    AddRow(pFigureGrid, 8, "Ascissa di M_max [m]:", m_editMaxMomentX);
-    AddRow(pFigureGrid, 9, "Chiusura del taglio V / W:", m_editClosureShear);
-    AddRow(pFigureGrid, 10, "Chiusura del momento M / (W L):", m_editClosureMoment);
+    // Rows close together, so that the window still fits a small screen's height.
+    pFigureGrid->setVerticalSpacing(1);
+    int nRow = 0;
+    AddRow(pFigureGrid, nRow++, "Immersione a poppa T_aft [m]:", m_editAftDraft);
+    AddRow(pFigureGrid, nRow++, "Immersione a prua T_fwd [m]:", m_editFwdDraft);
+    AddRow(pFigureGrid, nRow++, "Baricentro dei pesi KG [m]:", m_editKg);
+    AddRow(pFigureGrid, nRow++, "Centro di carena KB [m]:", m_editKb);
+    AddRow(pFigureGrid, nRow++, "Raggio metacentrico BMT [m]:", m_editBmt);
+    AddRow(pFigureGrid, nRow++, "Metacentro trasversale KMT [m]:", m_editKmt);
+    AddRow(pFigureGrid, nRow++, "Altezza metacentrica GMT [m]:", m_editGmt);
+    AddRow(pFigureGrid, nRow++, "Dislocamento [t]:", m_editDisplacement);
+    AddRow(pFigureGrid, nRow++, "Centro di carena LCB [m]:", m_editLcb);
+    AddRow(pFigureGrid, nRow++, "Iterazioni:", m_editIterations);
+    AddRow(pFigureGrid, nRow++, "Taglio massimo V_max [t]:", m_editMaxShear);
+    AddRow(pFigureGrid, nRow++, "Ascissa di V_max [m]:", m_editMaxShearX);
+    AddRow(pFigureGrid, nRow++, "Momento flettente massimo M_max [t m]:", m_editMaxMoment);
+    AddRow(pFigureGrid, nRow++, "Ascissa di M_max [m]:", m_editMaxMomentX);
+    AddRow(pFigureGrid, nRow++, "Chiusura del taglio V / W:", m_editClosureShear);
+    AddRow(pFigureGrid, nRow++, "Chiusura del momento M / (W L):", m_editClosureMoment);
     auto* pSign = new QLabel(QStringLiteral("M positivo: inarcamento; M negativo: insellamento."));
     pSign->setWordWrap(true);
-    pFigureGrid->addWidget(pSign, 11, 0, 1, 2);
-    pFigureGrid->setRowStretch(12, 1);
+    pFigureGrid->addWidget(pSign, nRow, 0, 1, 2);
+    pFigureGrid->setRowStretch(nRow + 1, 1);
 
     // The stations in one row under the panels, so that the window fits a small screen's height.
     auto* pStations = new QGroupBox(QStringLiteral("Curva dei pesi per stazioni"));
@@ -286,6 +300,16 @@ void CStrengthDlg::UpdateResult()
     };
     show(m_editAftDraft, Fixed(m_result.m_dAftDraft));
     show(m_editFwdDraft, Fixed(m_result.m_dFwdDraft));
+    show(m_editKg, Fixed(m_result.m_dKg));
+    show(m_editKb, Fixed(m_result.m_dKb));
+    show(m_editBmt, Fixed(m_result.m_dBmt));
+    show(m_editKmt, Fixed(m_result.m_dKmt));
+    show(m_editGmt, Fixed(m_result.m_dGmt));
+    // A ship without positive metacentric height is not stable upright: the figure says so in red.
+    QPalette palette;
+    if (bFloats && !(m_result.m_dGmt > 0))
+        palette.setColor(QPalette::Text, Qt::red);
+    m_editGmt->setPalette(palette);
     show(m_editDisplacement, Fixed(m_result.m_dDisplacement));
     show(m_editLcb, Fixed(m_result.m_dLcb));
     show(m_editIterations, std::to_string(m_result.m_nIterations));

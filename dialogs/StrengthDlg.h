@@ -46,6 +46,11 @@ public:
     QLabel* m_labelMessage;
     QLineEdit* m_editAftDraft;
     QLineEdit* m_editFwdDraft;
+    QLineEdit* m_editKg;
+    QLineEdit* m_editKb;
+    QLineEdit* m_editBmt;
+    QLineEdit* m_editKmt;
+    QLineEdit* m_editGmt;
     QLineEdit* m_editDisplacement;
     QLineEdit* m_editLcb;
     QLineEdit* m_editIterations;
