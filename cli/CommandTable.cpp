@@ -45,6 +45,10 @@ const SCommand kCommands[] = {
      "the weight, share and centre of gravity of each group of loads, by the code that starts their names "
      "(first K digits, 1 to 9, default 1), as CSV",
      RunGroups},
+    {"hydrostatics",
+     "hydrostatics HULL OUT.csv [--density RHO] [--drafts FROM:TO:STEP] [--plot OUT.png|svg|pdf] "
+     "[--size WxH]",
+     "the curves of form of the hull's table of sectional areas, level, as CSV", RunHydrostatics},
 };
 } // namespace
 

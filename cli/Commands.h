@@ -37,6 +37,7 @@ int HandOverToPlotProgram(const char* pszCommand, const CArgs& args);
 int RunStrength(const CArgs& args);
 int RunExportStations(const CArgs& args);
 int RunGroups(const CArgs& args);
+int RunHydrostatics(const CArgs& args);
 
 class CStrengthResult;
 // The strength command's picture. scafometro-plot draws it and returns 0, or 1 after saying why
@@ -58,3 +59,9 @@ int UsageError(const char* pszCommand);
 // Every command with its usage and what it does.
 void PrintHelp(std::FILE* pStream);
 const SCommand* FindCommand(const char* pszName);
+
+class CCurvesOfForm;
+// The hydrostatics command's picture of the curves of form, drawn and handed over as the strength
+// command's picture is.
+int WriteCurvesOfFormPicture(const CArgs& args, const CCurvesOfForm& curves, const std::string& strPath,
+                             int nWidth, int nHeight);

@@ -1,10 +1,11 @@
 // scafometro-cli plot: the graph of a weight file as a PNG, SVG or PDF picture, drawn headless by
-// the view's drawing pass with the automatic fit; the picture of scafometro-cli strength and the
-// report of scafometro-cli check.
+// the view's drawing pass with the automatic fit; the pictures of scafometro-cli strength and
+// hydrostatics, and the report of scafometro-cli check.
 #include <QGuiApplication>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 #include "cli/Arguments.h"
@@ -154,8 +155,11 @@ int RunPlot(const CArgs& args)
     return 0;
 }
 
-int WriteStrengthPicture(const CArgs&, const CStrengthResult& result, const std::string& strPath, int nWidth,
-                         int nHeight)
+namespace
+{
+// Draws one of the hull's pictures, set on picture by prepare, with Qt started for it.
+int WriteHullPicture(const std::string& strPath, int nWidth, int nHeight,
+                     const std::function<void(CGraphPicture&)>& prepare)
 {
     PrepareQt();
     int nArgc = 1;
@@ -165,7 +169,7 @@ int WriteStrengthPicture(const CArgs&, const CStrengthResult& result, const std:
 
     CLoadList list;
     CGraphPicture picture(list);
-    picture.m_pStrength = &result;
+    prepare(picture);
     picture.m_nWidth = nWidth;
     picture.m_nHeight = nHeight;
     picture.m_nScreenDpiY = CQtSurface::PrimaryScreenDpiY();
@@ -176,6 +180,21 @@ int WriteStrengthPicture(const CArgs&, const CStrengthResult& result, const std:
         return 1;
     }
     return 0;
+}
+} // namespace
+
+int WriteStrengthPicture(const CArgs&, const CStrengthResult& result, const std::string& strPath, int nWidth,
+                         int nHeight)
+{
+    return WriteHullPicture(strPath, nWidth, nHeight,
+                            [&](CGraphPicture& picture) { picture.m_pStrength = &result; });
+}
+
+int WriteCurvesOfFormPicture(const CArgs&, const CCurvesOfForm& curves, const std::string& strPath,
+                             int nWidth, int nHeight)
+{
+    return WriteHullPicture(strPath, nWidth, nHeight,
+                            [&](CGraphPicture& picture) { picture.m_pCurves = &curves; });
 }
 
 int WriteCheckReport(const CArgs&, const CLoadingCheck& check, const SCheckInputs& inputs,

@@ -1,5 +1,5 @@
-// scafometro-plot: the batch tool's commands that draw pictures (plot, strength --plot), started by
-// scafometro-cli with the command's name and its arguments.
+// scafometro-plot: the batch tool's commands that draw pictures (plot, strength --plot, hydrostatics --plot),
+// started by scafometro-cli with the command's name and its arguments.
 #include <cstdio>
 #include <cstring>
 

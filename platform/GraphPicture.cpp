@@ -13,6 +13,7 @@
 #include <cctype>
 
 #include "platform/QtSurface.h"
+#include "view/CurvesOfFormPlot.h"
 #include "view/StrengthPlot.h"
 #include "view/Viewport.h"
 
@@ -57,6 +58,11 @@ void CGraphPicture::Render(QPainter& painter, const SRect& rcDevice)
     if (m_pStrength)
     {
         CStrengthPlot(*m_pStrength).Draw(surface, rcDevice);
+        return;
+    }
+    if (m_pCurves)
+    {
+        CCurvesOfFormPlot(*m_pCurves).Draw(surface, rcDevice);
         return;
     }
     CViewport viewport;

@@ -7,6 +7,7 @@
 #include "view/GraphPass.h"
 #include "view/Surface.h"
 
+class CCurvesOfForm;
 class CLoadList;
 class CStrengthResult;
 class QImage;
@@ -47,6 +48,8 @@ public:
     int m_nScreenDpiY = 96;
     // When set, the picture shows the hull girder's strength panels instead of the list's graph.
     const CStrengthResult* m_pStrength = nullptr;
+    // When set, the picture shows the curves of form instead.
+    const CCurvesOfForm* m_pCurves = nullptr;
 
 private:
     CGraphPicture(const CGraphPicture&) = delete;

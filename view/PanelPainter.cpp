@@ -8,47 +8,6 @@
 #include "model/NumberFormat.h"
 #include "view/Viewport.h"
 
-namespace
-{
-// A step of 1, 2 or 5 times a power of ten giving about nWanted intervals over the extent.
-double TickStep(double dExtent, int nWanted)
-{
-    const double dRaw = dExtent / nWanted;
-    if (!(dRaw > 0) || !std::isfinite(dRaw))
-        return 0;
-    const double dPower = std::pow(10.0, std::floor(std::log10(dRaw)));
-    for (double f : {1.0, 2.0, 5.0})
-    {
-        if (f * dPower >= dRaw)
-            return f * dPower;
-    }
-    return 10 * dPower;
-}
-
-// The multiples of dStep within dMin..dMax, each computed from its index so that a step lost in
-// the rounding of large values cannot stall the walk; never more than a few dozen.
-std::vector<double> Ticks(double dMin, double dMax, double dStep)
-{
-    std::vector<double> ticks;
-    if (!(dStep > 0))
-        return ticks;
-    const double dFirst = std::ceil(dMin / dStep);
-    for (int i = 0; i < 50; ++i)
-    {
-        const double v = (dFirst + i) * dStep;
-        if (!(v <= dMax))
-            break;
-        ticks.push_back(v);
-    }
-    return ticks;
-}
-
-std::string Label(double dValue)
-{
-    return CNumberFormat::Format("%.5G", std::fabs(dValue) < 1e-12 ? 0.0 : dValue);
-}
-} // namespace
-
 void SPanelRange::Take(double v)
 {
     if (std::isfinite(v))
@@ -172,4 +131,39 @@ void CPanelPainter::Frame(const CViewport& left, const CViewport* pRight, std::u
     Line(rc.right, rc.top, rc.right, rc.bottom, 0);
     Line(rc.right, rc.bottom, rc.left, rc.bottom, 0);
     Line(rc.left, rc.bottom, rc.left, rc.top, 0);
+}
+
+double CPanelPainter::TickStep(double dExtent, int nWanted)
+{
+    const double dRaw = dExtent / nWanted;
+    if (!(dRaw > 0) || !std::isfinite(dRaw))
+        return 0;
+    const double dPower = std::pow(10.0, std::floor(std::log10(dRaw)));
+    for (double f : {1.0, 2.0, 5.0})
+    {
+        if (f * dPower >= dRaw)
+            return f * dPower;
+    }
+    return 10 * dPower;
+}
+
+std::vector<double> CPanelPainter::Ticks(double dMin, double dMax, double dStep)
+{
+    std::vector<double> ticks;
+    if (!(dStep > 0))
+        return ticks;
+    const double dFirst = std::ceil(dMin / dStep);
+    for (int i = 0; i < 50; ++i)
+    {
+        const double v = (dFirst + i) * dStep;
+        if (!(v <= dMax))
+            break;
+        ticks.push_back(v);
+    }
+    return ticks;
+}
+
+std::string CPanelPainter::Label(double dValue)
+{
+    return CNumberFormat::Format("%.5G", std::fabs(dValue) < 1e-12 ? 0.0 : dValue);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "view/Surface.h"
 
@@ -54,6 +55,15 @@ public:
     // The frame of a panel, its grid at the ticks of x and of the left scale, and their labels;
     // the right scale, when there is one, labelled on the right with its zero in crRightZero.
     void Frame(const CViewport& left, const CViewport* pRight, std::uint32_t crRightZero);
+
+    // A step of 1, 2 or 5 times a power of ten giving about nWanted intervals over the extent; 0
+    // for an extent that is not a positive number.
+    static double TickStep(double dExtent, int nWanted);
+    // The multiples of dStep within dMin..dMax, each computed from its index so that a step lost in
+    // the rounding of large values cannot stall the walk; never more than a few dozen.
+    static std::vector<double> Ticks(double dMin, double dMax, double dStep);
+    // A scale's label: five significant digits, rounding noise about zero shown as 0.
+    static std::string Label(double dValue);
 
     CSurface& m_surface;
 
