@@ -1,4 +1,4 @@
-// The load record: normal form, ordinate, copy.
+// The load record: its normal form, down to the largest and smallest doubles, and its ordinate.
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -12,11 +12,18 @@ struct SNormalCase
     double dWeight, dX1, dX2, dXgRel;              // as entered
     double dNormX1, dNormX2, dNormXgRel, dY1, dY2; // after Normalize
 };
+
+// Equal, or within the last few bits, or both below 1e-20.
+bool Close(double dActual, double dExpected)
+{
+    return dActual == dExpected || std::fabs(dActual - dExpected) <= 1e-12 * std::fabs(dExpected) + 1e-20;
+}
 } // namespace
 
 TEST(Load, NormalizeGivesTheTrapezoidOfTheSameAreaAndCentroid)
 {
-    const double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const double kNaN = std::numeric_limits<double>::quiet_NaN(), kMax = std::numeric_limits<double>::max();
+    const double kStep13 = std::nextafter(1e13, 2e13) - 1e13, kBelowMax = std::nextafter(kMax, 0.0);
     const SNormalCase cases[] = {
         {0, 0, 1, 0.5, 0, 1, 0.5, 0, 0}, // a new load
         {12, 10, 4, 3, 4, 10, 3, 2, 2},  // reversed ends are swapped
@@ -24,7 +31,22 @@ TEST(Load, NormalizeGivesTheTrapezoidOfTheSameAreaAndCentroid)
         {12, 0, 6, 1, 0, 6, 1, 6, -2},   // in the outer third: one end negative
         {-12, 0, 6, 2, 0, 6, 2, -4, 0},  // a deduction
         {12, 0, 6, 0, 0, 6, 3, 2, 2},    // impossible centroids fall back to the middle
-        {12, 0, 6, -1, 0, 6, 3, 2, 2},   {12, 0, 6, 6, 0, 6, 3, 2, 2}, {12, 0, 6, kNaN, 0, 6, 3, 2, 2},
+        {12, 0, 6, -1, 0, 6, 3, 2, 2},
+        {12, 0, 6, 6, 0, 6, 3, 2, 2},
+        {12, 0, 6, kNaN, 0, 6, 3, 2, 2},
+        // No length: a millimetre; where a millimetre is lost in rounding, a step of the double,
+        // taken downward at the largest double so that a file can hold both ends.
+        {1, 5, 5, 0.5, 5, 5.001, (5.001 - 5) / 2, 1 / (5.001 - 5), 1 / (5.001 - 5)},
+        {1, 1e13, 1e13, 0.5, 1e13, 1e13 + kStep13, kStep13 / 2, 1 / kStep13, 1 / kStep13},
+        {1, kMax, kMax, 0, kBelowMax, kMax, (kMax - kBelowMax) / 2, 1 / (kMax - kBelowMax),
+         1 / (kMax - kBelowMax)},
+        // Ends whose distance overflows: worked out from half of it, in the middle or at a third.
+        {1e300, kMax, -kMax, 0, -kMax, kMax, kMax, 1e300 / kMax / 2, 1e300 / kMax / 2},
+        {1e300, -kMax, kMax, 2 * (kMax / 3), -kMax, kMax, 2 * (kMax / 3), 1e300 / kMax, 0},
+        // 2 W and L^2 overflow, W / L does not; on 1e-10 m the ordinate itself overflows, the
+        // triangle's apex stays 0.
+        {1e308, -0.5, 1e308, 0, -0.5, 1e308, (1e308 + 0.5) / 2, 1e308 / (1e308 + 0.5), 1e308 / (1e308 + 0.5)},
+        {1e308, 0, 1e-10, 1e-10 / 3, 0, 1e-10, 1e-10 / 3, HUGE_VAL, 0},
     };
     for (const SNormalCase& c : cases)
     {
@@ -34,118 +56,24 @@ TEST(Load, NormalizeGivesTheTrapezoidOfTheSameAreaAndCentroid)
         load.m_dX2 = c.dX2;
         load.m_dXgRel = c.dXgRel;
         load.Normalize();
-        EXPECT_EQ(load.m_dX1, c.dNormX1) << c.dWeight << " " << c.dXgRel;
-        EXPECT_EQ(load.m_dX2, c.dNormX2) << c.dWeight << " " << c.dXgRel;
-        EXPECT_EQ(load.m_dXgRel, c.dNormXgRel) << c.dWeight << " " << c.dXgRel;
-        EXPECT_EQ(load.m_dY1, c.dY1) << c.dWeight << " " << c.dXgRel;
-        EXPECT_EQ(load.m_dY2, c.dY2) << c.dWeight << " " << c.dXgRel;
+        EXPECT_TRUE(load.m_dX1 == c.dNormX1 && load.m_dX2 == c.dNormX2 &&
+                    Close(load.m_dXgRel, c.dNormXgRel) && Close(load.m_dY1, c.dY1) &&
+                    Close(load.m_dY2, c.dY2))
+            << c.dWeight << " over " << c.dX1 << ".." << c.dX2 << " at " << c.dXgRel << ": " << load.m_dX1
+            << ".." << load.m_dX2 << " at " << load.m_dXgRel << ", " << load.m_dY1 << " to " << load.m_dY2;
     }
-}
-
-TEST(Load, ZeroLengthBecomesTheSmallestLoadThere)
-{
-    CLoad load;
-    load.m_dWeight = 1;
-    load.m_dX1 = load.m_dX2 = 5;
-    load.Normalize();
-    EXPECT_EQ(load.m_dX1, 5);
-    EXPECT_EQ(load.m_dX2, 5.001);
-    EXPECT_EQ(load.m_dXgRel, (5.001 - 5) / 2);
-    EXPECT_NEAR(load.m_dY1, 1000, 1e-6);
-
-    // So far out that a millimetre is lost in rounding, the length is one step of the double.
-    load.m_dX1 = load.m_dX2 = 1e13;
-    load.Normalize();
-    EXPECT_EQ(load.m_dX2, std::nextafter(1e13, 2e13));
-    EXPECT_TRUE(std::isfinite(load.m_dY1));
-
-    // At the largest double the step goes down: a file must be able to hold both ends.
-    const double dMax = std::numeric_limits<double>::max();
-    load.m_dX1 = load.m_dX2 = dMax;
-    load.Normalize();
-    EXPECT_EQ(load.m_dX1, std::nextafter(dMax, 0.0));
-    EXPECT_EQ(load.m_dX2, dMax);
-}
-
-TEST(Load, EndsFartherApartThanTheLargestDoubleKeepFiniteValues)
-{
-    // Their distance overflows; the centroid and the ordinates are worked out from half of it.
-    const double dMax = std::numeric_limits<double>::max();
-    CLoad load;
-    load.m_dWeight = 1e300;
-    load.m_dX1 = dMax;
-    load.m_dX2 = -dMax;
-    load.m_dXgRel = 0;
-    load.Normalize();
-    EXPECT_EQ(load.m_dX1, -dMax);
-    EXPECT_EQ(load.m_dXgRel, dMax) << "the middle";
-    EXPECT_DOUBLE_EQ(load.m_dY1, 1e300 / dMax / 2) << "a rectangle of the weight over twice dMax";
-    EXPECT_DOUBLE_EQ(load.m_dY2, load.m_dY1);
-    load.m_dXgRel = 2 * (dMax / 3); // a third of the way: a triangle
-    load.Normalize();
-    EXPECT_DOUBLE_EQ(load.m_dY1, 1e300 / dMax);
-    EXPECT_NEAR(load.m_dY2, 0, 1e-20);
-}
-
-TEST(Load, HugeWeightsGiveOrdinatesThatAreNumbers)
-{
-    // 2 W and L^2 overflow, W / L does not: about 1 t/m over the whole length.
-    CLoad load;
-    load.m_dWeight = 1e308;
-    load.m_dX1 = -0.5;
-    load.m_dX2 = 1e308;
-    load.m_dXgRel = 0;
-    load.Normalize();
-    EXPECT_DOUBLE_EQ(load.m_dY1, 1e308 / (1e308 + 0.5));
-    EXPECT_DOUBLE_EQ(load.m_dY2, load.m_dY1);
-
-    // On a tenth of a nanometre the ordinate itself overflows; the triangle's apex stays 0.
-    load.m_dX1 = 0;
-    load.m_dX2 = 1e-10;
-    load.m_dXgRel = 1e-10 / 3;
-    load.Normalize();
-    EXPECT_EQ(load.m_dY1, std::numeric_limits<double>::infinity());
-    EXPECT_EQ(load.m_dY2, 0);
 }
 
 TEST(Load, ValueAtIncludesBothEndsOnly)
 {
-    CLoad load;
-    load.m_dWeight = 12;
-    load.m_dX1 = 2;
-    load.m_dX2 = 8;
-    load.m_dXgRel = 2;
+    CLoadList list;
+    list.Append("triangle", 2, 2, 8, 12);
+    CLoad& load = *list.m_pCurrent;
     load.Normalize();
-    EXPECT_EQ(load.ValueAt(2), load.m_dY1);
-    EXPECT_EQ(load.ValueAt(8), load.m_dY2);
-    EXPECT_EQ(load.ValueAt(5), (load.m_dY1 + load.m_dY2) / 2);
-    EXPECT_EQ(load.ValueAt(std::nextafter(2.0, 0.0)), 0);
-    EXPECT_EQ(load.ValueAt(std::nextafter(8.0, 9.0)), 0);
-}
-
-TEST(Load, CopyFromLeavesTheLinksOfBothLists)
-{
-    CLoadList first, second;
-    first.Append("A", 1, 0, 2, 3);
-    first.Append("B", 1, 2, 4, 3);
-    second.Append("C", 2, 10, 16, 12);
-    second.m_pCurrent->m_dYg = 0.5;
-    second.m_pCurrent->m_dZg = 7;
-    second.m_pCurrent->Normalize();
-    first.GoTo(1);
-    CLoad* pNext = first.m_pCurrent->m_pNext;
-    first.m_pCurrent->CopyFrom(*second.m_pCurrent);
-    const CLoad& copy = *first.m_pCurrent;
-    EXPECT_EQ(copy.m_pNext, pNext);
-    EXPECT_EQ(copy.m_pPrev, nullptr);
-    EXPECT_EQ(second.m_pCurrent->m_pNext, nullptr);
-    EXPECT_EQ(copy.m_strName, "C");
-    EXPECT_EQ(copy.m_dX1, 10);
-    EXPECT_EQ(copy.m_dX2, 16);
-    EXPECT_EQ(copy.m_dXgRel, 2);
-    EXPECT_EQ(copy.m_dWeight, 12);
-    EXPECT_EQ(copy.m_dY1, 4);
-    EXPECT_EQ(copy.m_dY2, 0);
-    EXPECT_EQ(copy.m_dYg, 0.5);
-    EXPECT_EQ(copy.m_dZg, 7);
+    EXPECT_TRUE(load.ValueAt(2) == 4 && load.ValueAt(8) == 0 && load.ValueAt(5) == 2);
+    list.Append("uniform", 3, 2, 8, 12);
+    list.m_pCurrent->Normalize();
+    EXPECT_EQ(list.m_pCurrent->ValueAt(8), 2);
+    EXPECT_EQ(list.m_pCurrent->ValueAt(std::nextafter(2.0, 0.0)), 0);
+    EXPECT_EQ(list.m_pCurrent->ValueAt(std::nextafter(8.0, 9.0)), 0);
 }

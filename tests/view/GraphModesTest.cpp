@@ -1,4 +1,5 @@
-// The drawing pass in its four modes on the recording surface, with the axes that end it.
+// The drawing pass in its four modes on the recording surface, with the axes that end it, and the
+// load whose strip holds a point.
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@
 namespace
 {
 constexpr double kEps = 1e-6;
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
 using SLines = std::vector<std::vector<SPoint>>;
 
 // The two uniform loads' fitted window, x -1..22, y -1..11 over 2300 x 1200, is 100 pixels a unit.
@@ -161,8 +164,8 @@ TEST(GraphModes, CurvesMatchTheLiteralSumsBitForBit)
     // The points of a weight that is no number or infinite are skipped either way.
     CLoadList list;
     MixedLoads(list, 30, 3);
-    list.Append("nan", 1, 20, 24, std::numeric_limits<double>::quiet_NaN());
-    list.Append("inf", 1, 30, 34, std::numeric_limits<double>::infinity());
+    list.Append("nan", 1, 20, 24, kNaN);
+    list.Append("inf", 1, 30, 34, kInf);
     MixedLoads(list, 30, 4);
     list.RebuildAbscissae();
     // A device of 2^27 pixels a side, so that differences far below a screen's pixel show.
@@ -235,4 +238,30 @@ TEST(GraphModes, NothingIsDrawnWithoutLoadsModeOrRoom)
     EXPECT_EQ(viewport.m_window.m_dYMin, viewport.m_window.m_dYMax);
     CViewport minimised = Viewport(0, 0);
     EXPECT_TRUE(nothing(Draw(list, minimised, CGraphPass::modeLoadInWhole, 1)));
+}
+
+TEST(PickLoad, FindsTheStripThatHoldsThePointAndNeverWalksPastTheLastLoad)
+{
+    // p is 10 t/m over 0..5 and 10..15, 20 over 5..10, and 20 at x = 10 where A's end and B count.
+    CLoadList list;
+    TwoOverlappingLoads(list);
+    list.RebuildAbscissae();
+    const double cases[][3] = {{7, 20.5, 0},   {7, 0, 0},  {7, -1, 0}, {7, 1e-9, 1}, {7, 10, 1},
+                               {7, 10.001, 2}, {7, 20, 2}, {12, 5, 2}, {10, 15, 2},  {30, 1, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(list.PickLoad(c[0], c[1]), c[2]) << c[0] << ", " << c[1];
+    EXPECT_TRUE(list.PickLoad(7, kNaN) == 0 && list.PickLoad(kNaN, 5) == 0 && list.PickLoad(7, kInf) == 0);
+    EXPECT_EQ(CLoadList().PickLoad(0, 1), 0);
+
+    // Sums that are no numbers hold no point; sums that overflow leave the last strip reaching infinity.
+    const auto pick = [](double dFirst, double dSecond, double y) {
+        CLoadList loads;
+        for (double dWeight : {dFirst, dSecond, dSecond})
+            loads.Append("L", 0.5, 0, 1, dWeight);
+        loads.RebuildAbscissae();
+        return loads.PickLoad(0.5, y);
+    };
+    EXPECT_EQ(pick(kNaN, 100, 1), 0);
+    EXPECT_TRUE(pick(100, kInf, 3) == 1 && pick(100, kInf, 200) == 0);
+    EXPECT_TRUE(pick(8e307, 8e307, 1e300) == 1 && pick(8e307, 8e307, 1.7e308) == 3);
 }
