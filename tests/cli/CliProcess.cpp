@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/resource.h>
@@ -33,17 +32,6 @@ void WriteAll(int fd, const std::string& strBytes)
 }
 } // namespace
 
-SCliRun RunCli(const std::vector<std::string>& args, const testsupport::CScratchDir& out)
-{
-    std::string strCommand = "'" SCAFOMETRO_CLI "'";
-    for (const std::string& strArg : args)
-        strCommand += " '" + strArg + "'";
-    strCommand += " >'" + out.Path("stdout") + "' 2>'" + out.Path("stderr") + "'";
-    const int nStatus = std::system(strCommand.c_str());
-    return {WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1, testsupport::ReadBytes(out.Path("stdout")),
-            testsupport::ReadBytes(out.Path("stderr"))};
-}
-
 CCliProcess::CCliProcess(const std::vector<std::string>& args) : m_args(args) {}
 
 CCliProcess::~CCliProcess() = default;
@@ -62,7 +50,7 @@ void CCliProcess::SetInputPath(const std::string& strPath)
 
 CCliProcess::SResult CCliProcess::Run(const std::string& strScratch)
 {
-    const std::string strErrPath = strScratch + "/.stderr";
+    const std::string strErrPath = strScratch + "/.stderr", strOutPath = strScratch + "/.stdout";
     std::vector<std::string> words{SCAFOMETRO_CLI};
     words.insert(words.end(), m_args.begin(), m_args.end());
     std::vector<char*> argv;
@@ -86,7 +74,8 @@ CCliProcess::SResult CCliProcess::Run(const std::string& strScratch)
         }
         else
             nInput = open(m_strInputPath.empty() ? "/dev/null" : m_strInputPath.c_str(), O_RDONLY);
-        const int nOutput = m_nOutput >= 0 ? m_nOutput : open("/dev/null", O_WRONLY);
+        const int nOutput =
+            m_nOutput >= 0 ? m_nOutput : open(strOutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int nError = open(strErrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (nInput < 0 || nOutput < 0 || nError < 0 || dup2(nInput, 0) < 0 || dup2(nOutput, 1) < 0 ||
             dup2(nError, 2) < 0)
@@ -127,6 +116,8 @@ CCliProcess::SResult CCliProcess::Run(const std::string& strScratch)
     if (pid > 0 && waitpid(pid, &nStatus, 0) == pid && WIFEXITED(nStatus))
         result.nStatus = WEXITSTATUS(nStatus);
     result.strErr = testsupport::ReadBytes(strErrPath);
+    result.strOut = testsupport::ReadBytes(strOutPath);
     unlink(strErrPath.c_str());
+    unlink(strOutPath.c_str());
     return result;
 }

@@ -8,22 +8,13 @@
 
 #include "TestSupport.h"
 
-// The batch tool run through the shell with these arguments, its standard output and error
-// caught in files of the folder.
-struct SCliRun
-{
-    int nStatus = -1; // the exit status, or -1 when a signal ended the process
-    std::string strOut, strErr;
-};
-SCliRun RunCli(const std::vector<std::string>& args, const testsupport::CScratchDir& out);
-
 class CCliProcess
 {
 public:
     struct SResult
     {
         int nStatus = -1; // the exit status, or -1 when a signal ended the process
-        std::string strErr;
+        std::string strOut, strErr;
     };
 
     explicit CCliProcess(const std::vector<std::string>& args);
@@ -32,7 +23,8 @@ public:
     // The standard input: these bytes through a pipe, or the file at a path.
     void SetInputBytes(const std::string& strBytes);
     void SetInputPath(const std::string& strPath);
-    // The standard output: an already open descriptor (kept open by the caller), or /dev/null.
+    // The standard output: an already open descriptor (kept open by the caller), or a file read
+    // back into the result.
     void SetOutputDescriptor(int fd) { m_nOutput = fd; }
     // RLIMIT_FSIZE in bytes, as "ulimit -f" sets it.
     void SetFileSizeLimit(rlim_t nBytes) { m_nFileSizeLimit = nBytes; }
@@ -42,6 +34,7 @@ public:
     // and ends with kStillWritable if it can.
     void SetProbeFolder(const std::string& strFolder) { m_strProbeFolder = strFolder; }
 
+    // Runs the program, its standard error (and output) caught in files of the scratch folder.
     SResult Run(const std::string& strScratch);
 
     static const int kStillWritable = 120;
@@ -56,4 +49,17 @@ private:
     rlim_t m_nFileSizeLimit = 0;
     bool m_bUnprivileged = false;
     std::string m_strProbeFolder;
+};
+
+// The batch tool run with these arguments; m_dir for the test's files.
+class CCliTest : public ::testing::Test
+{
+protected:
+    CCliProcess::SResult Run(const std::vector<std::string>& args)
+    {
+        return CCliProcess(args).Run(m_logs.Dir());
+    }
+
+    testsupport::CScratchDir m_dir;
+    testsupport::CScratchDir m_logs;
 };

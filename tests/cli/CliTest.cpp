@@ -13,15 +13,10 @@ namespace
 {
 using CArgs = std::vector<std::string>;
 
-using SResult = SCliRun;
+using SResult = CCliProcess::SResult;
 
-class Cli : public ::testing::Test
+class Cli : public CCliTest
 {
-protected:
-    SResult Run(const CArgs& args) { return RunCli(args, m_out); }
-
-    CScratchDir m_dir;
-    CScratchDir m_out;
 };
 } // namespace
 

@@ -15,7 +15,7 @@ namespace
 {
 using CWords = std::vector<std::string>;
 
-class Streams : public ::testing::Test
+class Streams : public CCliTest
 {
 protected:
     // Runs words with the standard output on a file opened with flags, holding strBefore.
@@ -39,9 +39,6 @@ protected:
     }
 
     std::string Log() const { return ReadBytes(m_dir.Path("log.txt")); }
-
-    CScratchDir m_dir;
-    CScratchDir m_logs;
 };
 } // namespace
 

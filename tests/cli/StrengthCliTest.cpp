@@ -17,7 +17,7 @@ using CArgs = std::vector<std::string>;
 const std::string kExample = SCAFOMETRO_EXAMPLES "/motonave.p3d";
 const std::string kExampleHull = SCAFOMETRO_EXAMPLES "/motonave-bonjean.csv";
 
-using SResult = SCliRun;
+using SResult = CCliProcess::SResult;
 
 std::vector<std::vector<std::string>> Split(const std::string& strText, char chRow, char chCell)
 {
@@ -37,13 +37,8 @@ std::vector<std::vector<std::string>> Split(const std::string& strText, char chR
     return rows;
 }
 
-class StrengthCli : public ::testing::Test
+class StrengthCli : public CCliTest
 {
-protected:
-    SResult Run(const CArgs& args) { return RunCli(args, m_out); }
-
-    CScratchDir m_dir;
-    CScratchDir m_out;
 };
 } // namespace
 

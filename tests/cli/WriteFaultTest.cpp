@@ -3,7 +3,9 @@
 // naming the file and the cause, with status 1, leave no partial or temporary file, and leave a
 // file that was there before byte for byte as it was.
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,23 +61,41 @@ protected:
                 {"import-table", m_in.Path("tabella.txt")}};
     }
 
-    // The command failed, said which file and why, and printed nothing else but a merge's notice.
-    static void ExpectReported(const CCliProcess::SResult& result, const CWords& command,
-                               const std::string& strMessage)
+    // Runs every command into each target, the process prepared as the fault needs: each must
+    // fail with status 1 naming the target and the cause, print nothing else but a merge's
+    // notice, and leave every file and folder under strFolder as it was.
+    void ExpectEveryCommandRefused(const CWords& targets, const std::string& strCause,
+                                   const std::function<void(CCliProcess&)>& prepare,
+                                   const std::string& strFolder)
     {
-        EXPECT_EQ(result.nStatus, 1) << command[0] << ": " << result.strErr;
-        std::string strRest = result.strErr;
-        for (const std::string& strLine :
-             {"scafometro-cli: " + strMessage + "\n", std::string("Import eseguito\n")})
+        const std::map<std::string, std::string> before = Snapshot(strFolder);
+        for (const CWords& command : Commands())
         {
-            const size_t nAt = strRest.find(strLine);
-            if (nAt != std::string::npos)
-                strRest.erase(nAt, strLine.size());
-            else
-                EXPECT_TRUE(strLine[0] == 'I' && command[0].rfind("merge", 0) != 0)
-                    << command[0] << " did not say: " << strLine << "but: " << result.strErr;
+            for (const std::string& strTarget : targets)
+            {
+                CWords words = command;
+                words.push_back(strTarget);
+                CCliProcess process(words);
+                prepare(process);
+                const CCliProcess::SResult result = process.Run(m_logs.Dir());
+                EXPECT_EQ(result.nStatus, 1) << command[0] << ": " << result.strErr;
+                const std::string strNotice = command[0].rfind("merge", 0) == 0 ? "Import eseguito\n" : "";
+                const std::string strMessage = "scafometro-cli: " + strTarget + ": " + strCause + "\n";
+                EXPECT_TRUE(result.strErr == strNotice + strMessage ||
+                            result.strErr == strMessage + strNotice)
+                    << command[0] << ": " << result.strErr;
+            }
+            EXPECT_EQ(Snapshot(strFolder), before) << command[0] << " left a file behind or changed one";
         }
-        EXPECT_EQ(strRest, "") << command[0];
+    }
+
+    // Every entry under the folder, with the bytes of its files.
+    static std::map<std::string, std::string> Snapshot(const std::string& strFolder)
+    {
+        std::map<std::string, std::string> entries;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(strFolder))
+            entries[entry.path()] = entry.is_regular_file() ? ReadBytes(entry.path()) : "a folder";
+        return entries;
     }
 
     CScratchDir m_in;
@@ -86,20 +106,22 @@ protected:
 
 TEST_F(WriteFault, FullDeviceIsReportedAndNeverReplaced)
 {
-    for (const CWords& command : Commands())
-    {
-        CWords words = command;
-        words.push_back("/dev/full");
-        const CCliProcess::SResult result = CCliProcess(words).Run(m_logs.Dir());
-        ExpectReported(result, command, "/dev/full: No space left on device");
-        struct stat info;
-        ASSERT_EQ(stat("/dev/full", &info), 0);
-        EXPECT_TRUE(S_ISCHR(info.st_mode)) << command[0] << " replaced /dev/full";
-    }
+    ExpectEveryCommandRefused(
+        {"/dev/full"}, "No space left on device", [](CCliProcess&) {}, m_out.Dir());
+    struct stat info;
+    ASSERT_EQ(stat("/dev/full", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode)) << "/dev/full was replaced";
 }
 
 TEST_F(WriteFault, FileSizeLimitLeavesNoPartialFile)
 {
+    // Without the limit every command writes more than it allows.
+    for (CWords words : Commands())
+    {
+        words.push_back(m_logs.Path("whole.out"));
+        ASSERT_EQ(CCliProcess(words).Run(m_logs.Dir()).nStatus, 0) << words[0];
+        ASSERT_GT(ReadBytes(m_logs.Path("whole.out")).size(), kSizeLimit) << words[0];
+    }
     // A regular file under /dev (in memory, in /dev/shm) is no device: it is protected as well.
     std::vector<std::string> folders{m_out.Dir()};
     char szShared[] = "/dev/shm/scafometro-test-XXXXXX";
@@ -107,26 +129,10 @@ TEST_F(WriteFault, FileSizeLimitLeavesNoPartialFile)
         folders.push_back(szShared);
     for (const std::string& strFolder : folders)
     {
-        const std::string strKept = strFolder + "/kept.out", strNew = strFolder + "/new.out";
-        WriteBytes(strKept, kKept);
-        for (const CWords& command : Commands())
-        {
-            // Without the limit the command writes more than it allows.
-            CWords words = command;
-            words.push_back(m_logs.Path("whole.out"));
-            ASSERT_EQ(CCliProcess(words).Run(m_logs.Dir()).nStatus, 0) << command[0];
-            ASSERT_GT(ReadBytes(m_logs.Path("whole.out")).size(), kSizeLimit) << command[0];
-
-            for (const std::string& strTarget : {strKept, strNew})
-            {
-                words.back() = strTarget;
-                CCliProcess process(words);
-                process.SetFileSizeLimit(kSizeLimit);
-                ExpectReported(process.Run(m_logs.Dir()), command, strTarget + ": File too large");
-            }
-            EXPECT_EQ(ReadBytes(strKept), kKept) << command[0] << " in " << strFolder;
-            EXPECT_EQ(FolderEntries(strFolder), CWords{"kept.out"}) << command[0] << " left a file behind";
-        }
+        WriteBytes(strFolder + "/kept.out", kKept);
+        ExpectEveryCommandRefused(
+            {strFolder + "/kept.out", strFolder + "/new.out"}, "File too large",
+            [](CCliProcess& process) { process.SetFileSizeLimit(kSizeLimit); }, strFolder);
     }
     if (folders.size() > 1)
         std::filesystem::remove_all(folders.back());
@@ -136,8 +142,7 @@ TEST_F(WriteFault, FolderWithoutWritePermission)
 {
     const std::string strFolder = m_out.Path("sola-lettura");
     ASSERT_EQ(mkdir(strFolder.c_str(), 0755), 0);
-    const std::string strKept = strFolder + "/kept.out", strNew = strFolder + "/new.out";
-    WriteBytes(strKept, kKept);
+    WriteBytes(strFolder + "/kept.out", kKept);
     ASSERT_EQ(chmod(strFolder.c_str(), 0555), 0);
     // Root passes over permission bits: the program then runs as "nobody", for whom they hold.
     CCliProcess probe({"--help"});
@@ -147,20 +152,9 @@ TEST_F(WriteFault, FolderWithoutWritePermission)
     if (nProbe == CCliProcess::kStillWritable || nProbe == CCliProcess::kNoUnprivilegedUser)
         GTEST_SKIP() << "no user here for whom the folder is read-only";
     ASSERT_EQ(nProbe, 0) << "the batch tool cannot run as nobody";
-
-    for (const CWords& command : Commands())
-    {
-        for (const std::string& strTarget : {strKept, strNew})
-        {
-            CWords words = command;
-            words.push_back(strTarget);
-            CCliProcess process(words);
-            process.SetUnprivileged();
-            ExpectReported(process.Run(m_logs.Dir()), command, strTarget + ": Permission denied");
-        }
-        EXPECT_EQ(ReadBytes(strKept), kKept) << command[0];
-        EXPECT_EQ(FolderEntries(strFolder), CWords{"kept.out"}) << command[0] << " left a file behind";
-    }
+    ExpectEveryCommandRefused(
+        {strFolder + "/kept.out", strFolder + "/new.out"}, "Permission denied",
+        [](CCliProcess& process) { process.SetUnprivileged(); }, m_out.Dir());
     chmod(strFolder.c_str(), 0755);
 }
 
@@ -169,16 +163,6 @@ TEST_F(WriteFault, TargetThatIsAFolder)
     const std::string strFolder = m_out.Path("cartella");
     ASSERT_EQ(mkdir(strFolder.c_str(), 0755), 0);
     WriteBytes(strFolder + "/dentro.txt", kKept);
-    for (const CWords& command : Commands())
-    {
-        for (const std::string& strTarget : {strFolder, strFolder + "/"})
-        {
-            CWords words = command;
-            words.push_back(strTarget);
-            ExpectReported(CCliProcess(words).Run(m_logs.Dir()), command, strTarget + ": Is a directory");
-        }
-        EXPECT_EQ(FolderEntries(strFolder), CWords{"dentro.txt"}) << command[0];
-        EXPECT_EQ(ReadBytes(strFolder + "/dentro.txt"), kKept);
-        EXPECT_EQ(FolderEntries(m_out.Dir()), CWords{"cartella"}) << command[0] << " left a file behind";
-    }
+    ExpectEveryCommandRefused(
+        {strFolder, strFolder + "/"}, "Is a directory", [](CCliProcess&) {}, m_out.Dir());
 }
