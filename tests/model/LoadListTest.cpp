@@ -20,6 +20,13 @@ void Stamp(CLoad& load, char ch)
     load.m_dY1 = c + 4, load.m_dY2 = c + 5, load.m_dYg = c + 6, load.m_dZg = c + 7;
 }
 
+std::vector<double> Values(const CLoad& load)
+{
+    return {load.m_dX1, load.m_dX2, load.m_dXgRel, load.m_dWeight,
+            load.m_dY1, load.m_dY2, load.m_dYg,    load.m_dZg};
+}
+
+// The names in list order, "?" for a load whose values are not its name's.
 std::string Names(const CLoadList& list)
 {
     std::string strNames;
@@ -27,11 +34,7 @@ std::string Names(const CLoadList& list)
     {
         CLoad stamped;
         Stamp(stamped, pLoad->m_strName.at(0));
-        const std::vector<double> expected{stamped.m_dX1, stamped.m_dX2, stamped.m_dXgRel, stamped.m_dWeight,
-                                           stamped.m_dY1, stamped.m_dY2, stamped.m_dYg,    stamped.m_dZg};
-        const std::vector<double> actual{pLoad->m_dX1, pLoad->m_dX2, pLoad->m_dXgRel, pLoad->m_dWeight,
-                                         pLoad->m_dY1, pLoad->m_dY2, pLoad->m_dYg,    pLoad->m_dZg};
-        strNames += actual == expected ? pLoad->m_strName : "?";
+        strNames += Values(*pLoad) == Values(stamped) ? pLoad->m_strName : "?";
     }
     return strNames;
 }

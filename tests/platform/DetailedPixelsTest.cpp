@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <memory>
 #include <random>
 
 #include "model/LoadList.h"
@@ -13,26 +14,11 @@
 namespace
 {
 // The Qt surface with every line kept: what the drawing does where lines cannot be left out.
-class CEveryLineSurface : public CSurface
+class CEveryLineSurface : public CQtSurface
 {
 public:
-    explicit CEveryLineSurface(CQtSurface& surface) : m_surface(surface) {}
-    void MoveTo(int x, int y) override { m_surface.MoveTo(x, y); }
-    void LineTo(int x, int y) override { m_surface.LineTo(x, y); }
-    void Polygon(const SPoint* pPoints, int nCount) override { m_surface.Polygon(pPoints, nCount); }
-    void Ellipse(int l, int t, int r, int b) override { m_surface.Ellipse(l, t, r, b); }
-    void TextOut(int x, int y, const std::string& strText) override { m_surface.TextOut(x, y, strText); }
-    CPen SelectObject(const CPen& pen) override { return m_surface.SelectObject(pen); }
-    CBrush SelectObject(const CBrush& brush) override { return m_surface.SelectObject(brush); }
-    CFont SelectObject(const CFont& font) override { return m_surface.SelectObject(font); }
-    int SetROP2(int nDrawMode) override { return m_surface.SetROP2(nDrawMode); }
-    int SetMapMode(int nMapMode) override { return m_surface.SetMapMode(nMapMode); }
-    void DPtoLP(SPoint* pPoints, int nCount) override { m_surface.DPtoLP(pPoints, nCount); }
-    int GetDeviceCaps(int nIndex) override { return m_surface.GetDeviceCaps(nIndex); }
-    int GetScreenDpiY() override { return m_surface.GetScreenDpiY(); }
-
-private:
-    CQtSurface& m_surface;
+    using CQtSurface::CQtSurface;
+    bool RedrawsLinesAlike() override { return false; }
 };
 
 QImage Render(CLoadList& list, const CWorldWindow& window, int nMode, bool bEveryLine)
@@ -40,13 +26,13 @@ QImage Render(CLoadList& list, const CWorldWindow& window, int nMode, bool bEver
     QImage image(500, 300, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    CQtSurface surface(painter, 96);
-    CEveryLineSurface every(surface);
+    const std::unique_ptr<CQtSurface> pSurface(bEveryLine ? new CEveryLineSurface(painter, 96)
+                                                          : new CQtSurface(painter, 96));
     CViewport viewport;
     viewport.m_rcDevice = SRect{0, 0, image.width(), image.height()};
     viewport.m_window = window;
-    CGraphPass(list, viewport).Draw(bEveryLine ? static_cast<CSurface&>(every) : surface, nMode, 3, false);
-    surface.Flush();
+    CGraphPass(list, viewport).Draw(*pSurface, nMode, 3, false);
+    pSurface->Flush();
     return image;
 }
 } // namespace

@@ -4,13 +4,12 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSvgRenderer>
-#include <QTemporaryDir>
-#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include <sstream>
 
 #include "../view/GraphTestLists.h"
+#include "CliProcess.h"
 #include "document/File.h"
 #include "model/ResultantLimits.h"
 #include "platform/GraphPicture.h"
@@ -97,12 +96,11 @@ TEST(GraphPicture, TicksAreOneAndAHalfMillimetresLongAtAnyResolution)
     }
 }
 
-class PlotCommand : public ::testing::Test
+class PlotCommand : public CCliTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
         CLoadList list;
         TwoOverlappingLoads(list);
         CFile file(Path("ship.p3d"), CFile::modeCreateWrite);
@@ -110,22 +108,21 @@ protected:
         file.Close();
     }
 
-    std::string Path(const char* pszName) const { return m_dir.filePath(pszName).toStdString(); }
+    std::string Path(const char* pszName) const { return m_dir.Path(pszName); }
 
-    // Runs "scafometro-cli plot ARGUMENTS" in the folder; the exit status, with what it wrote in m_strOut.
+    // Runs "scafometro-cli plot IN OUT OPTIONS", IN and OUT in the folder; the exit status, with
+    // what it wrote in m_strOut.
     int Plot(const std::string& strArguments)
     {
-        const std::string strCommand = "cd '" + m_dir.path().toStdString() + "' && " + SCAFOMETRO_CLI +
-                                       " plot " + strArguments + " 2>&1";
-        FILE* pPipe = popen(strCommand.c_str(), "r");
-        m_strOut.clear();
-        for (int ch; (ch = std::fgetc(pPipe)) != EOF;)
-            m_strOut += static_cast<char>(ch);
-        const int nStatus = pclose(pPipe);
-        return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+        std::vector<std::string> words{"plot"};
+        std::istringstream stream(strArguments);
+        for (std::string strWord; stream >> strWord;)
+            words.push_back(words.size() < 3 ? Path(strWord.c_str()) : strWord);
+        const CCliProcess::SResult result = Run(words);
+        m_strOut = result.strOut + result.strErr;
+        return result.nStatus;
     }
 
-    QTemporaryDir m_dir;
     std::string m_strOut;
 };
 
@@ -146,7 +143,7 @@ TEST_F(PlotCommand, WritesPngSvgAndPdf)
     EXPECT_TRUE(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
     EXPECT_TRUE(QRegularExpression(R"(/MediaBox \[0 0 480(\.0*)? 360(\.0*)?\])").match(pdf).hasMatch());
     // The pictures and the weight file, no temporary files left behind.
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 4);
+    EXPECT_EQ(QDir(m_dir.Dir().c_str()).entryList(QDir::Files).size(), 4);
 }
 
 TEST_F(PlotCommand, BadArgumentsAreUsageErrorsAndFailuresNameTheFile)
@@ -160,7 +157,7 @@ TEST_F(PlotCommand, BadArgumentsAreUsageErrorsAndFailuresNameTheFile)
     }
     EXPECT_EQ(Plot("ship.p3d out.jpg"), 2);
     // A folder in the way stays a folder, with nothing left beside it.
-    ASSERT_TRUE(QDir(m_dir.path()).mkdir("taken.png"));
+    ASSERT_TRUE(QDir(m_dir.Dir().c_str()).mkdir("taken.png"));
     for (const auto& [pszArguments, pszNamed] : {std::pair{"missing.p3d out.png", "missing.p3d"},
                                                  {"ship.p3d nowhere/out.png", "nowhere/out.png"},
                                                  {"ship.p3d taken.png", "taken.png"}})
@@ -169,7 +166,7 @@ TEST_F(PlotCommand, BadArgumentsAreUsageErrorsAndFailuresNameTheFile)
         EXPECT_NE(m_strOut.find(pszNamed), std::string::npos) << m_strOut;
     }
     EXPECT_TRUE(QFileInfo(Path("taken.png").c_str()).isDir());
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"ship.p3d"});
+    EXPECT_EQ(QDir(m_dir.Dir().c_str()).entryList(QDir::Files), QStringList{"ship.p3d"});
     // An existing file is replaced whole.
     std::ofstream(Path("old.png")) << "not a picture";
     EXPECT_EQ(Plot("ship.p3d old.png"), 0) << m_strOut;
