@@ -84,17 +84,6 @@ CCliProcess::SResult CCliProcess::Run(const std::string& strScratch)
         if (m_bUnprivileged && geteuid() == 0 &&
             (setgroups(0, nullptr) != 0 || setgid(kNogroup) != 0 || setuid(kNobody) != 0))
             _exit(kNoUnprivilegedUser);
-        if (!m_strProbeFolder.empty())
-        {
-            const std::string strProbe = m_strProbeFolder + "/.probe";
-            const int fd = open(strProbe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-            if (fd >= 0)
-            {
-                close(fd);
-                unlink(strProbe.c_str());
-                _exit(kStillWritable);
-            }
-        }
         if (m_nFileSizeLimit > 0)
         {
             const struct rlimit limit = {m_nFileSizeLimit, m_nFileSizeLimit};

@@ -30,14 +30,10 @@ public:
     void SetFileSizeLimit(rlim_t nBytes) { m_nFileSizeLimit = nBytes; }
     // Runs as the user "nobody" when started by root, so that permission bits apply.
     void SetUnprivileged() { m_bUnprivileged = true; }
-    // Before starting the program, the child checks that it cannot create a file in this folder
-    // and ends with kStillWritable if it can.
-    void SetProbeFolder(const std::string& strFolder) { m_strProbeFolder = strFolder; }
 
     // Runs the program, its standard error (and output) caught in files of the scratch folder.
     SResult Run(const std::string& strScratch);
 
-    static const int kStillWritable = 120;
     static const int kNoUnprivilegedUser = 121;
 
 private:
@@ -48,7 +44,6 @@ private:
     int m_nOutput = -1;
     rlim_t m_nFileSizeLimit = 0;
     bool m_bUnprivileged = false;
-    std::string m_strProbeFolder;
 };
 
 // The batch tool run with these arguments, its output caught in files of the folder.

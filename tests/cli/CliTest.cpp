@@ -67,11 +67,6 @@ TEST_F(Cli, CommandsWriteTheExpectedBytes)
     WriteBytes(m_dir.Path("lf.txt"), strTable);
     EXPECT_EQ(Run({"import-table", m_dir.Path("lf.txt"), m_dir.Path("lf.p3d")}).nStatus, 0);
     EXPECT_TRUE(SameAsFile(ReadBytes(m_dir.Path("lf.p3d")), "table/expected.p3d"));
-
-    const SResult result = Run({"export-csv", DataPath("rectangle/rectangle.p3d"), "/dev/stdout"});
-    EXPECT_EQ(result.nStatus, 0) << result.strErr;
-    EXPECT_TRUE(SameAsFile(result.strOut, "rectangle/resultant.csv"))
-        << "standard output is written in place";
 }
 
 TEST_F(Cli, FailuresNameTheFileAndLeaveTheTarget)
@@ -85,9 +80,6 @@ TEST_F(Cli, FailuresNameTheFileAndLeaveTheTarget)
     WriteBytes(strSix, "a\t1\t2\t3\t4\t5\r\n");
     const std::vector<std::pair<CArgs, std::string>> failures = {
         {{"totals", strMissing}, strMissing + ": No such file or directory\n"},
-        // A full disk often shows only when the last buffer goes out.
-        {{"export-csv", DataPath("rectangle/rectangle.p3d"), "/dev/full"},
-         "/dev/full: No space left on device\n"},
         {{"export-detailed-dxf", strCorrupt, strOut}, strCorrupt + ": corrupt file"},
         {{"import-old", strCorrupt, strOut}, strCorrupt + ": corrupt file"},
         {{"merge-all", strBase, strMissing, strOut}, strMissing + ": "},

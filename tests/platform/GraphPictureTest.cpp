@@ -1,4 +1,4 @@
-// The graph as a picture: the green strip and the ticks as pixels, and scafometro-cli plot run as a
+// The graph as a picture: the ticks as pixels, and scafometro-cli plot run as a
 // user runs it, with its exit statuses, messages and pictures written whole or not at all.
 #include <QDir>
 #include <QImage>
@@ -18,7 +18,6 @@
 namespace
 {
 constexpr QRgb kGreen = 0xff00c800;
-constexpr QRgb kWhite = 0xffffffff;
 
 int Count(const QImage& image, QRgb rgb)
 {
@@ -46,32 +45,6 @@ QPoint PixelOf(CLoadList& list, const QImage& image, double x, double y)
     return QPoint(pt.x, pt.y);
 }
 } // namespace
-
-TEST(GraphPicture, HighlightedLoadIsAGreenStripOverTheOnesBefore)
-{
-    CLoadList list;
-    TwoOverlappingLoads(list);
-    CGraphPicture picture(list);
-    picture.m_nMode = CGraphPass::modeLoadInWhole;
-    picture.m_nSelected = 2;
-    QImage image(900, 600, QImage::Format_RGB32);
-    picture.Render(image);
-    const auto colour = [&](double x, double y) { return image.pixel(PixelOf(list, image, x, y)); };
-    // B's strip lies over A from 5 to 10 m and on the axis from 10 to 15 m, 10 t/m high.
-    for (const auto& [x, y] : {std::pair{7.5, 15.0}, {12.5, 5.0}, {14.9, 0.1}})
-        EXPECT_EQ(colour(x, y), kGreen) << x << ", " << y;
-    for (const auto& [x, y] : {std::pair{7.5, 5.0}, {2.5, 5.0}, {12.5, 15.0}, {16.0, 5.0}})
-        EXPECT_EQ(colour(x, y), kWhite) << x << ", " << y;
-    const QPoint ptCorner = PixelOf(list, image, 10, 10) - PixelOf(list, image, 0, 0);
-    EXPECT_NEAR(Count(image, kGreen), -ptCorner.x() * ptCorner.y(), -ptCorner.x() * ptCorner.y() / 20);
-    // Another load selected, or none: the strip moves, or goes.
-    picture.m_nSelected = 1;
-    picture.Render(image);
-    EXPECT_TRUE(colour(2.5, 5) == kGreen && colour(12.5, 5) == kWhite);
-    picture.m_nSelected = 0;
-    picture.Render(image);
-    EXPECT_EQ(Count(image, kGreen), 0);
-}
 
 TEST(GraphPicture, TicksAreOneAndAHalfMillimetresLongAtAnyResolution)
 {
