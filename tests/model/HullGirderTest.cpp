@@ -171,6 +171,10 @@ TEST(HullGirder, RefusesWithTheReasonAndTheDraftsReached)
               "the hull table's areas do not fill its stations and drafts");
     EXPECT_EQ(CHullGirder(Box(L, B, {0, 20, 10, 40}, 3)).Compute(one).m_strRefusal,
               "the hull table's stations do not increase");
+    CHullTable sameDrafts = Box(L, B, Spaced(L, 4), 3);
+    sameDrafts.m_drafts[2] = sameDrafts.m_drafts[1];
+    EXPECT_EQ(CHullGirder(sameDrafts).Compute(one).m_strRefusal,
+              "the hull table's drafts do not increase from zero or above");
     EXPECT_EQ(CHullGirder(CHullTable()).LevelDraft(1), 0);
 
     // Areas that stop growing at 1 m: level there the drafts cannot move, and the trim is refused.

@@ -2,6 +2,8 @@
 // panel, the largest moment drawn where it lies, the legends and units, and nothing for a result
 // without equilibrium or a surface too small.
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <vector>
@@ -62,8 +64,9 @@ TEST(StrengthPlot, DrawsFourCurvesInTwoPanels)
     for (const auto& [crColour, bUpper] : curves)
     {
         const std::vector<SPoint>& points = surface.m_points[crColour];
-        // The legend's sample line is one segment; the curve is the rest.
+        // The legend's sample line, above the panel, is the last segment; the curve is the rest.
         ASSERT_GT(points.size(), 3u) << crColour;
+        EXPECT_LT(points.back().y, bUpper ? 90 : 525) << crColour;
         for (size_t i = 0; i + 1 < points.size(); ++i)
         {
             EXPECT_TRUE(bUpper ? Inside(points[i], 200, 90, 1000, 375)
@@ -89,11 +92,18 @@ TEST(StrengthPlot, DrawsFourCurvesInTwoPanels)
     EXPECT_NEAR((nFirst + nLast) / 2.0, 200 + (18 + 0.72) * 800 / 37.44, 3);
     const std::vector<std::string> ellipses = surface.Calls("Ellipse");
     ASSERT_EQ(ellipses.size(), 2u);
-    EXPECT_NE(ellipses[1].find(std::to_string(lowest.y - 8) + " "), std::string::npos) << ellipses[1];
+    // Circles of 0.8 mm about the maxima, the moment's on its lowest pixels.
+    int l = 0, t = 0, r = 0, b = 0;
+    for (const std::string& strEllipse : ellipses)
+    {
+        ASSERT_EQ(std::sscanf(strEllipse.c_str(), "Ellipse %d,%d %d,%d", &l, &t, &r, &b), 4) << strEllipse;
+        EXPECT_TRUE(r - l == 16 && b - t == 16) << strEllipse;
+    }
+    EXPECT_TRUE(t == lowest.y - 8 && std::abs(l + r - nFirst - nLast) <= 6) << ellipses[1];
 
     const std::vector<std::string> texts = surface.Calls("TextOut");
     for (const char* pszText : {"peso p [t/m]", "spinta b [t/m]", "taglio V [t]", "momento M [t\xB7m]",
-                                "x [m]", "-360 t\xB7m", "40 t"})
+                                "x [m]", "-360 t\xB7m", "-40 t", "-300"})
     {
         EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const std::string& str) {
             return str.find(pszText) != std::string::npos;

@@ -63,6 +63,7 @@ TEST(Viewport, MapsTruncatingTowardZeroAndClipsAtTheDeviceLimit)
     EXPECT_EQ(lines[0][0], (SPoint{400, 300}));
     EXPECT_TRUE(lines[0][1].x == kLimit && lines[1][0].x == kLimit);
     EXPECT_NEAR(lines[0][1].y, 300 - (kLimit - 400) * 0.75, 1);
+    EXPECT_NEAR(lines[1][0].y, lines[0][1].y, 1);
     EXPECT_TRUE(lines[1][1] == (SPoint{480, 300}) && lines[2][1] == (SPoint{400, 300}));
     EXPECT_EQ(lines[3], (std::vector<SPoint>{{240, 600}, {320, 600}}));
     // A triangle reaching far past the limit is cut along it, not squeezed into it.
@@ -132,9 +133,14 @@ TEST(Viewport, ZoomAndPanWithinLimits)
     ASSERT_TRUE(viewport.DeviceToWorld(639, 399, a) && viewport.DeviceToWorld(640, 400, b));
     EXPECT_TRUE(a.GetX() < b.GetX() && a.GetY() > b.GetY());
     const CWorldWindow& w = viewport.m_window;
-    EXPECT_LT(repeat([&] { return viewport.ZoomOut(0.5f); }), 1000);
-    EXPECT_LE(std::max(w.m_dXMax - w.m_dXMin, w.m_dYMax - w.m_dYMin), CViewport::kMaxExtent);
-    EXPECT_GT(w.m_dYMax - w.m_dYMin, CViewport::kMaxExtent / 2.1);
+    for (const double dWidth : {1.0, 1e4})
+    {
+        // Tall, then wide: the longer side stops it.
+        viewport.m_window.Set(150, -3, 150 + dWidth, 40);
+        EXPECT_LT(repeat([&] { return viewport.ZoomOut(0.5f); }), 1000);
+        const double dLonger = std::max(w.m_dXMax - w.m_dXMin, w.m_dYMax - w.m_dYMin);
+        EXPECT_TRUE(dLonger <= CViewport::kMaxExtent && dLonger > CViewport::kMaxExtent / 2.1) << dWidth;
+    }
     viewport.m_window.Set(150, 1, 160, 2);
     const int nSteps = repeat([&] { return viewport.ZoomToBox(640, 400, 641, 399); });
     EXPECT_TRUE(nSteps > 2 && nSteps < 1000 && w.m_dXMin < w.m_dXMax && w.m_dYMin < w.m_dYMax) << nSteps;
