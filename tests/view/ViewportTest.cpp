@@ -63,7 +63,7 @@ TEST(Viewport, MapsTruncatingTowardZeroAndClipsAtTheDeviceLimit)
     EXPECT_EQ(lines[0][0], (SPoint{400, 300}));
     EXPECT_TRUE(lines[0][1].x == kLimit && lines[1][0].x == kLimit);
     EXPECT_NEAR(lines[0][1].y, 300 - (kLimit - 400) * 0.75, 1);
-    EXPECT_NEAR(lines[1][0].y, lines[0][1].y, 1);
+    EXPECT_NEAR(lines[1][0].y, 300 - (kLimit - 480) * 0.75, 1);
     EXPECT_TRUE(lines[1][1] == (SPoint{480, 300}) && lines[2][1] == (SPoint{400, 300}));
     EXPECT_EQ(lines[3], (std::vector<SPoint>{{240, 600}, {320, 600}}));
     // A triangle reaching far past the limit is cut along it, not squeezed into it.
