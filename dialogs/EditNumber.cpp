@@ -30,3 +30,12 @@ bool CEditNumber::Parse(const std::string& strText, double& dValue)
     dValue = dRead;
     return true;
 }
+
+bool CEditNumber::ParseTyped(std::string strText, double& dValue)
+{
+    const size_t nComma = strText.find(',');
+    if (strText.find('.') == std::string::npos && nComma != std::string::npos &&
+        strText.find(',', nComma + 1) == std::string::npos)
+        strText[nComma] = '.';
+    return Parse(strText, dValue);
+}

@@ -13,4 +13,6 @@ public:
     // "3 t"), no number at all, and numbers that are not finite ("inf", "nan", "1e999") are
     // refused, leaving dValue as it was.
     static bool Parse(const std::string& strText, double& dValue);
+    // The same, with a lone decimal comma read as a point, as an Italian keyboard types it.
+    static bool ParseTyped(std::string strText, double& dValue);
 };

@@ -60,10 +60,7 @@ std::string Small(double dValue)
 // A field's number, with a decimal comma read as a point as an Italian keyboard types it.
 bool ReadNumber(const QLineEdit* pEdit, double& dValue)
 {
-    QString strText = pEdit->text();
-    if (!strText.contains(QLatin1Char('.')) && strText.count(QLatin1Char(',')) == 1)
-        strText.replace(QLatin1Char(','), QLatin1Char('.'));
-    return CEditNumber::Parse(strText.toStdString(), dValue);
+    return CEditNumber::ParseTyped(pEdit->text().toStdString(), dValue);
 }
 
 QLineEdit* ReadOnlyField()

@@ -73,4 +73,22 @@ public:
 
     // The window the dialogs belong to.
     QWidget* m_pParent = nullptr;
+
+    // While it lives, the dialogs belong to the window that asks, so that they stack over it and
+    // give the focus back to it rather than to the main window.
+    class CAskedBy
+    {
+    public:
+        CAskedBy(CServices& services, QWidget* pWindow) : m_services(services), m_pOld(services.m_pParent)
+        {
+            m_services.m_pParent = pWindow;
+        }
+        ~CAskedBy() { m_services.m_pParent = m_pOld; }
+        CAskedBy(const CAskedBy&) = delete;
+        CAskedBy& operator=(const CAskedBy&) = delete;
+
+    private:
+        CServices& m_services;
+        QWidget* m_pOld;
+    };
 };

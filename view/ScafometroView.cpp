@@ -10,6 +10,7 @@
 #include "dialogs/DiscontinuityDlg.h"
 #include "dialogs/LoadListDlg.h"
 #include "dialogs/QtListBox.h"
+#include "dialogs/CheckDlg.h"
 #include "dialogs/StrengthDlg.h"
 #include "document/ScafometroDoc.h"
 #include "platform/QtSurface.h"
@@ -61,6 +62,7 @@ CScafometroView::CScafometroView(CScafometroDoc& document, QPrinter& printer, QW
     OnCommand(ID_VIEW_LOAD_IN_WHOLE, [this] { OnViewLoadInWhole(); });
     OnCommand(ID_VIEW_DISCONTINUITIES, [this] { OnViewDiscontinuities(); });
     OnCommand(ID_VIEW_STRENGTH, [this] { OnViewStrength(); });
+    OnCommand(ID_VIEW_CHECK, [this] { OnViewCheck(); });
     OnCommand(ID_ZOOM_OUT, [this] { OnZoomOut(); });
     OnCommand(ID_ZOOM_AUTO, [this] { OnZoomAuto(); });
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
@@ -74,6 +76,7 @@ CScafometroView::~CScafometroView()
     delete m_pLoadListDlg;
     delete m_pDiscontinuityDlg;
     delete m_pStrengthDlg;
+    delete m_pCheckDlg;
 }
 
 void CScafometroView::OnDraw(CSurface& surface)
@@ -97,6 +100,8 @@ void CScafometroView::OnUpdate()
     // The figures belong to the estimate that was replaced; the table and density stay.
     if (m_pStrengthDlg)
         m_pStrengthDlg->ResetResult();
+    if (m_pCheckDlg)
+        m_pCheckDlg->ResetResult();
 }
 
 void CScafometroView::Invalidate()
@@ -330,6 +335,15 @@ void CScafometroView::OnViewStrength()
     m_pStrengthDlg->show();
     m_pStrengthDlg->raise();
     m_pStrengthDlg->activateWindow();
+}
+
+void CScafometroView::OnViewCheck()
+{
+    if (!m_pCheckDlg)
+        m_pCheckDlg = new CCheckDlg(m_document.m_listLoads, m_document.GetServices(), m_printer, window());
+    m_pCheckDlg->show();
+    m_pCheckDlg->raise();
+    m_pCheckDlg->activateWindow();
 }
 
 void CScafometroView::OnZoomOut()

@@ -17,6 +17,7 @@ class CDiscontinuityDlg;
 class CLoadListDlg;
 class CQtSurface;
 class CScafometroDoc;
+class CCheckDlg;
 class CStrengthDlg;
 class CSurface;
 class QPainter;
@@ -40,6 +41,7 @@ public:
         ID_VIEW_DISCONTINUITIES = 32789,
         ID_VIEW_LOAD_IN_WHOLE = 32800,
         ID_VIEW_STRENGTH = 32810,
+        ID_VIEW_CHECK = 32812,
         ID_FILE_PRINT = 57607,
         ID_FILE_PRINT_DIRECT = 57608,
         ID_FILE_PRINT_PREVIEW = 57609,
@@ -89,6 +91,7 @@ public:
     CLoadListDlg* m_pLoadListDlg = nullptr;
     // The strength window, a child of the main window that closes with it.
     QPointer<CStrengthDlg> m_pStrengthDlg;
+    QPointer<CCheckDlg> m_pCheckDlg;
     // How many drawing passes have run (the tests wait for a repaint with it).
     int m_nPasses = 0;
 
@@ -117,6 +120,7 @@ private:
     void OnViewLoadInWhole();
     void OnViewDiscontinuities();
     void OnViewStrength();
+    void OnViewCheck();
     void OnZoomOut();
     void OnZoomAuto();
     void OnFilePrint();
