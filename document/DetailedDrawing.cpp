@@ -2,22 +2,24 @@
 // ship, but every band only ever moves rightwards over the abscissae: one sweep from left to
 // right advances all of them together, so the partial sums S_0..S_n are made once per abscissa
 // (the same additions in the same order as summing k loads for every S_k) instead of once per
-// band. Each band's entities are gathered apart and written in the order of the loads.
+// band. Each band's entities are gathered apart and written in the order of the loads. The labels'
+// bottoms, partial sums at abscissae of their own, are made after the sweep in one pass over the
+// loads.
 #include "document/DetailedDrawing.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "document/DxfBuffer.h"
 #include "document/DxfFile.h"
 #include "model/LoadList.h"
 #include "model/NumberFormat.h"
 #include "model/ResultantLimits.h"
+#include "model/StackedSums.h"
 
 namespace
 {
 constexpr double kLimitOffset = CResultantLimits::kOffset;
-// Entities are gathered and handed to the file in pieces of about this size.
-constexpr size_t kChunk = 1 << 16;
 
 enum EState : unsigned char
 {
@@ -26,6 +28,14 @@ enum EState : unsigned char
     kDone,
 };
 } // namespace
+
+struct CDetailedDrawing::SLabel
+{
+    double dX;     // the middle of the piece
+    double dWidth; // the piece's length
+    double dY = 0; // the insertion point's height and the text's, once placed
+    double dHeight = 0;
+};
 
 struct CDetailedDrawing::SBand
 {
@@ -36,10 +46,10 @@ struct CDetailedDrawing::SBand
     double dTopX = 0;        // the left end of the top line to come
     double dTopY = 0;
     double dPieceStart = 0;
-    // The outline's lines as x1, y1, x2, y2, and the labels as x, y, height: numbers take a
-    // sixth of the room of their DXF text, which is made only when the band is written.
+    // The outline's lines as x1, y1, x2, y2: numbers take a sixth of the room of their DXF text,
+    // which is made only when the band is written.
     std::vector<double> lines;
-    std::vector<double> labels;
+    std::vector<SLabel> labels;
 };
 
 CDetailedDrawing::CDetailedDrawing(CLoadList& list) : m_list(list) {}
@@ -63,9 +73,10 @@ void CDetailedDrawing::WriteTo(CDxfFile& file)
     for (size_t k = 0; k < m_bands.size(); ++k)
         m_bands[k].nLoad = static_cast<int>(k + 1);
     Sweep();
+    PlaceLabels();
 
     // Pass 1: each band's outline, then its legend line.
-    std::string strOut;
+    CDxfBuffer entities(file);
     CVector3 anchor(dMax + dHeight, 0);
     for (SBand& band : m_bands)
     {
@@ -73,37 +84,27 @@ void CDetailedDrawing::WriteTo(CDxfFile& file)
         {
             m_start.Set(band.lines[i], band.lines[i + 1]);
             m_end.Set(band.lines[i + 2], band.lines[i + 3]);
-            CDxfFile::AppendLine(strOut, m_start, m_end, band.nLoad);
-            Flush(file, strOut, kChunk);
+            entities.Line(m_start, m_end, band.nLoad);
         }
         std::vector<double>().swap(band.lines);
         const std::string strText = CNumberFormat::Format("%i", band.nLoad) + " - " +
                                     m_loads[static_cast<size_t>(band.nLoad - 1)]->m_strName;
-        CDxfFile::AppendText(strOut, strText, anchor, dHeight, band.nLoad);
+        entities.Text(strText, anchor, dHeight, band.nLoad);
         anchor.Set(anchor.GetX(), anchor.GetY() + 1.5 * dHeight);
     }
     // Pass 2: the labels inside the bands.
     for (const SBand& band : m_bands)
     {
         const std::string strLabel = CNumberFormat::Format("%i", band.nLoad);
-        for (size_t i = 0; i + 2 < band.labels.size(); i += 3)
+        for (const SLabel& label : band.labels)
         {
-            m_start.Set(band.labels[i], band.labels[i + 1]);
-            CDxfFile::AppendText(strOut, strLabel, m_start, band.labels[i + 2], band.nLoad);
-            Flush(file, strOut, kChunk);
+            m_start.Set(label.dX, label.dY);
+            entities.Text(strLabel, m_start, label.dHeight, band.nLoad);
         }
     }
-    Flush(file, strOut, 0);
+    entities.Flush();
     file.WriteFooter();
     m_list.Last();
-}
-
-void CDetailedDrawing::Flush(CDxfFile& file, std::string& strOut, size_t nAtLeast)
-{
-    if (strOut.size() < nAtLeast || strOut.empty())
-        return;
-    file.Write(strOut);
-    strOut.clear();
 }
 
 void CDetailedDrawing::Sweep()
@@ -113,8 +114,8 @@ void CDetailedDrawing::Sweep()
         open[k] = k;
     for (size_t i = 0; i < m_xs.size() && !open.empty(); ++i)
     {
-        m_list.RunningSumsAt(m_xs[i] - kLimitOffset, m_left);
-        m_list.RunningSumsAt(m_xs[i] + kLimitOffset, m_right);
+        CLoadOrdinate::RunningSums(m_ordinates, m_xs[i] - kLimitOffset, m_left);
+        CLoadOrdinate::RunningSums(m_ordinates, m_xs[i] + kLimitOffset, m_right);
         size_t nKept = 0;
         for (size_t j : open)
         {
@@ -204,12 +205,44 @@ void CDetailedDrawing::LabelPiece(SBand& band, size_t i)
     if (c == dEnd || m_right[k - 1] >= m_left[k] || m_left[k - 1] >= m_right[k])
     {
         const double a = band.dPieceStart;
-        const double u = (c + a) * 0.5;
-        const double dLow = CLoadOrdinate::PartialSum(m_ordinates, k - 1, u + kLimitOffset);
-        const double dHigh = dLow + m_ordinates[k - 1].At(u + kLimitOffset);
-        const double dHeight = Smaller(std::fabs((dHigh - dLow) * 0.3), std::fabs((c - a) * 0.3));
-        band.labels.insert(band.labels.end(), {u, dLow + (dHigh - dLow) * 0.3, dHeight});
+        band.labels.push_back(SLabel{(c + a) * 0.5, c - a});
         band.dPieceStart = c;
     }
     band.bLabelling = c < dEnd;
+}
+
+void CDetailedDrawing::PlaceLabels()
+{
+    // Band k's labels stand on S_(k-1) just right of their middles. All those abscissae, sorted,
+    // take the loads one after another, and a band's labels read their sums just before its own
+    // load is added. Not-a-numbers go last, where std::sort never compares them.
+    std::vector<std::pair<double, size_t>> points;
+    for (const SBand& band : m_bands)
+    {
+        for (const SLabel& label : band.labels)
+            points.emplace_back(label.dX + kLimitOffset, points.size());
+    }
+    const auto itNumbers = std::partition(points.begin(), points.end(),
+                                          [](const auto& point) { return !std::isnan(point.first); });
+    std::sort(points.begin(), itNumbers);
+    std::vector<double> xs(points.size());
+    std::vector<size_t> rank(points.size());
+    for (size_t r = 0; r < points.size(); ++r)
+    {
+        xs[r] = points[r].first;
+        rank[points[r].second] = r;
+    }
+    CStackedSums sums(std::move(xs));
+    size_t j = 0;
+    for (size_t k = 0; k < m_bands.size(); ++k)
+    {
+        for (SLabel& label : m_bands[k].labels)
+        {
+            const double dLow = sums.Sums()[rank[j++]];
+            const double dHigh = dLow + m_ordinates[k].At(label.dX + kLimitOffset);
+            label.dY = dLow + (dHigh - dLow) * 0.3;
+            label.dHeight = Smaller(std::fabs((dHigh - dLow) * 0.3), std::fabs(label.dWidth * 0.3));
+        }
+        sums.Add(*m_loads[k]);
+    }
 }

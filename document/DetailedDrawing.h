@@ -25,6 +25,7 @@ private:
     CDetailedDrawing(const CDetailedDrawing&) = delete;
     CDetailedDrawing& operator=(const CDetailedDrawing&) = delete;
 
+    struct SLabel;
     struct SBand;
 
     void Sweep();
@@ -32,10 +33,10 @@ private:
     void StartBand(SBand& band, size_t i);
     void WalkBand(SBand& band, size_t i);
     void LabelPiece(SBand& band, size_t i);
+    // Gives every label its place and height, once the sweep has found them all.
+    void PlaceLabels();
     // Adds the line from (x1, y1) to (x2, y2) to the band's outline.
     void Line(SBand& band, double x1, double y1, double x2, double y2);
-    // Writes strOut and empties it once it holds nAtLeast bytes.
-    static void Flush(CDxfFile& file, std::string& strOut, size_t nAtLeast);
 
     CLoadList& m_list;
     std::vector<CLoad*> m_loads;

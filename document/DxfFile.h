@@ -19,11 +19,5 @@ public:
     void WriteLine(const CVector3& start, const CVector3& end);
     void WriteLine(const CVector3& start, const CVector3& end, int nColour);
     void WriteText(const std::string& strText, const CVector3& insertion, double dHeight, int nColour);
-
-    // The bytes of one entity appended to strOut, for drawings that gather their entities
-    // before writing them.
-    static void AppendLine(std::string& strOut, const CVector3& start, const CVector3& end);
-    static void AppendLine(std::string& strOut, const CVector3& start, const CVector3& end, int nColour);
-    static void AppendText(std::string& strOut, const std::string& strText, const CVector3& insertion,
-                           double dHeight, int nColour);
+    // Drawings of many entities gather them in a CDxfBuffer instead, which writes the same bytes.
 };

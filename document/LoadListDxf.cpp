@@ -1,5 +1,6 @@
 // The resultant outline and the detailed stacked drawing as DXF.
 #include "document/DetailedDrawing.h"
+#include "document/DxfBuffer.h"
 #include "document/DxfFile.h"
 #include "model/LoadList.h"
 #include "model/ResultantLimits.h"
@@ -21,24 +22,19 @@ void CLoadList::ExportResultantDxf(CDxfFile& file)
     // At every abscissa the jump, then the sloping top back from the next abscissa.
     CVector3 a(xs[0], limits.m_lefts[0]);
     CVector3 b;
-    std::string strOut;
+    CDxfBuffer entities(file);
     for (size_t i = 0; i + 1 < xs.size(); ++i)
     {
         a.Set(xs[i], limits.m_lefts[i]);
         b.Set(xs[i], limits.m_rights[i]);
-        CDxfFile::AppendLine(strOut, a, b);
+        entities.Line(a, b);
         a.Set(xs[i + 1], limits.m_lefts[i + 1]);
-        CDxfFile::AppendLine(strOut, a, b);
-        if (strOut.size() >= (1 << 16))
-        {
-            file.Write(strOut);
-            strOut.clear();
-        }
+        entities.Line(a, b);
     }
     // The drop at the last abscissa.
     b.Set(xs.back(), limits.m_rights.back());
-    CDxfFile::AppendLine(strOut, a, b);
-    file.Write(strOut);
+    entities.Line(a, b);
+    entities.Flush();
     file.WriteFooter();
 }
 

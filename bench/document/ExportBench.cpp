@@ -1,8 +1,10 @@
-// The resultant table and the DXF drawings: the sweeps against the literal sums on the same
-// estimate, and the batch tool's whole process.
+// The resultant table, the DXF drawings and their coordinates: the sweeps against the literal sums
+// on the same estimate, the coordinates against printf, and the batch tool's whole process.
 #include <benchmark/benchmark.h>
+#include <random>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "LiteralExports.h"
 #include "bench/ProcessRunner.h"
@@ -10,6 +12,7 @@
 #include "bench/model/EstimateGenerator.h"
 #include "document/DxfFile.h"
 #include "model/LoadList.h"
+#include "model/NumberFormat.h"
 
 namespace
 {
@@ -54,6 +57,44 @@ void BM_DetailedDxfLiteral(benchmark::State& state)
                       [](CLoadList& list, CDxfFile& file) { CLiteralExports::DetailedDxf(list, file); });
 }
 BENCHMARK(BM_DetailedDxfLiteral)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Coordinates as a drawing has them: a third are the z of 0, the rest metres and tonnes per metre.
+std::vector<double> Coordinates()
+{
+    std::mt19937_64 random(1);
+    std::uniform_real_distribution<double> value(-100, 160);
+    std::vector<double> values(1 << 16);
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = i % 3 == 2 ? 0.0 : value(random);
+    return values;
+}
+
+void BM_Coordinates(benchmark::State& state)
+{
+    const std::vector<double> values = Coordinates();
+    std::vector<char> text(values.size() * CNumberFormat::kFixed8Room);
+    for (auto _ : state)
+    {
+        char* p = text.data();
+        for (double dValue : values)
+            p = CNumberFormat::WriteFixed8(p, dValue);
+        benchmark::DoNotOptimize(p);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(values.size()));
+}
+BENCHMARK(BM_Coordinates)->Unit(benchmark::kMillisecond);
+
+void BM_CoordinatesPrintf(benchmark::State& state)
+{
+    const std::vector<double> values = Coordinates();
+    for (auto _ : state)
+    {
+        for (double dValue : values)
+            benchmark::DoNotOptimize(CNumberFormat::Format("%.8f", dValue));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(values.size()));
+}
+BENCHMARK(BM_CoordinatesPrintf)->Unit(benchmark::kMillisecond);
 
 void BM_ResultantCsv(benchmark::State& state)
 {
@@ -127,6 +168,7 @@ int main(int argc, char** argv)
 {
     const int nResult = CRatioReporter::Main(argc, argv,
                                              {{"BM_DetailedDxf", "BM_DetailedDxfLiteral"},
+                                              {"BM_Coordinates", "BM_CoordinatesPrintf"},
                                               {"BM_ResultantCsv", "BM_ResultantCsvLiteral"},
                                               {"BM_ResultantDxf", "BM_ResultantDxfLiteral"},
                                               {"BM_CliDetailedDxfProcess", "BM_DetailedDxfLiteral"},

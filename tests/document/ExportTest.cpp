@@ -1,4 +1,4 @@
-// The exports: fast against literal on random estimates, DXF numbers, huge abscissae, edited loads.
+// The exports: fast against literal on random estimates, huge abscissae, edited loads.
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
@@ -10,8 +10,6 @@
 #include "TestSupport.h"
 #include "document/DxfFile.h"
 #include "model/LoadList.h"
-#include "model/NumberFormat.h"
-#include "view/Vector3.h"
 
 using namespace testsupport;
 
@@ -67,23 +65,6 @@ TEST(Exports, FastOnesEqualTheLiteralOnesOnStaleAbscissae)
         {
             EXPECT_TRUE(DxfReadsBack(dir.Path(strName)));
         }
-    }
-}
-
-TEST(Exports, DxfCoordinatesAreWrittenAsPrintfWritesThem)
-{
-    std::mt19937_64 random(3);
-    std::uniform_real_distribution<double> exponent(-12, 25), mantissa(-1, 1);
-    std::vector<double> values = {-0.0, 1e299, -1e300, 1e308, NAN, -INFINITY, 4.9e-324};
-    for (int i = 0; i < 2000; ++i)
-        values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
-    for (double dValue : values)
-    {
-        std::string strEntity;
-        CDxfFile::AppendLine(strEntity, CVector3(dValue, 0), CVector3(0, 0));
-        const size_t nStart = strEntity.find("  10\r\n") + 6;
-        EXPECT_EQ(strEntity.substr(nStart, strEntity.find('\r', nStart) - nStart),
-                  CNumberFormat::Format("%.8f", dValue));
     }
 }
 
