@@ -296,10 +296,11 @@ double CLoadList::PartialSumAt(int n, double x)
 
 void CLoadList::RunningSumsAt(double x, std::vector<double>& sums)
 {
-    sums.assign(static_cast<size_t>(m_nCount) + 1, 0.0);
-    size_t k = 1;
-    for (CLoad* pLoad = Head(); pLoad; pLoad = pLoad->m_pNext, ++k)
-        sums[k] = sums[k - 1] + CLoadOrdinate::At(*pLoad, x);
+    std::vector<CLoadOrdinate> ordinates;
+    ordinates.reserve(static_cast<size_t>(m_nCount));
+    for (CLoad* pLoad = Head(); pLoad; pLoad = pLoad->m_pNext)
+        ordinates.emplace_back(*pLoad);
+    CLoadOrdinate::RunningSums(ordinates, x, sums);
 }
 
 double CLoadList::MaxOrdinate()
