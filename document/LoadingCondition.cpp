@@ -40,14 +40,16 @@ std::string CLoadingCondition::NameOf(const std::vector<std::string>& paths)
 
 void CLoadingCondition::Read(const std::vector<std::string>& paths, CLoadList& list)
 {
+    // The first file is read straight into the list that gathers them, as "Apri" reads it.
     CLoadList all;
-    for (const std::string& strPath : paths)
+    for (size_t i = 0; i < paths.size(); ++i)
     {
         CLoadList part;
-        CFile file(strPath, CFile::modeRead);
-        part.ReadFrom(file);
+        CFile file(paths[i], CFile::modeRead);
+        (i == 0 ? all : part).ReadFrom(file);
         file.Close();
-        all.InsertAll(part);
+        if (i > 0)
+            all.InsertAll(part);
     }
     list.TakeLoadsFrom(all);
     list.RebuildAbscissae();
