@@ -200,14 +200,30 @@ CStrengthDlg::CStrengthDlg(CLoadList& list, CServices& services, QPrinter& print
     pLayout->addWidget(pStations);
     pLayout->addLayout(pButtons);
 
-    // Only the calculation is the default: Enter in any field runs it, not an export.
+    // Only the calculation is the default: Enter in any field runs it, not an export. What a
+    // button asks belongs to this window, so that the focus comes back here.
     for (QPushButton* pButton : {m_btnBrowse, m_btnPrint, m_btnExportCurves, m_btnExportStations})
         pButton->setAutoDefault(false);
-    connect(m_btnBrowse, &QPushButton::clicked, this, [this] { OnBrowseHull(); });
-    connect(m_btnCompute, &QPushButton::clicked, this, [this] { OnCompute(); });
-    connect(m_btnPrint, &QPushButton::clicked, this, [this] { OnFilePrint(); });
-    connect(m_btnExportCurves, &QPushButton::clicked, this, [this] { OnExportCurvesCsv(); });
-    connect(m_btnExportStations, &QPushButton::clicked, this, [this] { OnExportStationsCsv(); });
+    connect(m_btnBrowse, &QPushButton::clicked, this, [this] {
+        const CServices::CAskedBy asked(m_services, this);
+        OnBrowseHull();
+    });
+    connect(m_btnCompute, &QPushButton::clicked, this, [this] {
+        const CServices::CAskedBy asked(m_services, this);
+        OnCompute();
+    });
+    connect(m_btnPrint, &QPushButton::clicked, this, [this] {
+        const CServices::CAskedBy asked(m_services, this);
+        OnFilePrint();
+    });
+    connect(m_btnExportCurves, &QPushButton::clicked, this, [this] {
+        const CServices::CAskedBy asked(m_services, this);
+        OnExportCurvesCsv();
+    });
+    connect(m_btnExportStations, &QPushButton::clicked, this, [this] {
+        const CServices::CAskedBy asked(m_services, this);
+        OnExportStationsCsv();
+    });
     connect(pClose, &QPushButton::clicked, this, &QDialog::close);
 
     resize(1050, 680);

@@ -71,6 +71,8 @@ TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
     QTest::keyClicks(pDlg->m_editDensity, "abc");
     QTest::mouseClick(pDlg->m_btnCheck, Qt::LeftButton);
     ASSERT_EQ(m_services.Messages().size(), 1u);
+    EXPECT_EQ(m_services.m_asked.back().pParent, pDlg) << "the message stacks over the window";
+    EXPECT_EQ(m_services.m_pParent, &m_pApp->Frame());
     EXPECT_EQ(pDlg->Check(), nullptr);
     QTest::keyClick(pDlg->m_editDensity, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(pDlg->m_editDensity, "1,025");

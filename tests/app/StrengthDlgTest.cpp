@@ -175,13 +175,15 @@ protected:
         QTest::keyClicks(pEdit, strText);
     }
 
-    // Clicks the button after forgetting what was asked before; the one message it gives.
+    // Clicks the button after forgetting what was asked before; the one message it gives, which
+    // belongs to the strength window.
     std::string MessageOfClick(QPushButton* pButton)
     {
         m_services.m_asked.clear();
         QTest::mouseClick(pButton, Qt::LeftButton);
         const std::vector<std::string> messages = m_services.Messages();
         EXPECT_EQ(messages.size(), 1u);
+        EXPECT_EQ(m_services.m_asked.back().pParent, pButton->window());
         return messages.empty() ? std::string() : messages[0];
     }
 

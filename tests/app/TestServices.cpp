@@ -8,7 +8,7 @@
 
 bool CTestServices::GetOpenFileName(const SFileDialog& dialog, std::string& strPath)
 {
-    m_asked.push_back({"open", "", dialog});
+    m_asked.push_back({"open", "", dialog, m_pParent});
     if (m_paths.empty())
         return false;
     strPath = m_paths.front();
@@ -18,7 +18,7 @@ bool CTestServices::GetOpenFileName(const SFileDialog& dialog, std::string& strP
 
 bool CTestServices::GetSaveFileName(const SFileDialog& dialog, std::string& strPath)
 {
-    m_asked.push_back({"save", "", dialog});
+    m_asked.push_back({"save", "", dialog, m_pParent});
     if (m_paths.empty())
         return false;
     strPath = m_paths.front();
@@ -28,7 +28,7 @@ bool CTestServices::GetSaveFileName(const SFileDialog& dialog, std::string& strP
 
 int CTestServices::MessageBox(const std::string& strText, int)
 {
-    m_asked.push_back({"message", strText, {}});
+    m_asked.push_back({"message", strText, {}, m_pParent});
     if (m_answers.empty())
         return IDOK;
     const int nAnswer = m_answers.front();
@@ -38,7 +38,7 @@ int CTestServices::MessageBox(const std::string& strText, int)
 
 CServices::ESaveAnswer CTestServices::AskSaveChanges(const std::string& strTitle)
 {
-    m_asked.push_back({"ask-save", strTitle, {}});
+    m_asked.push_back({"ask-save", strTitle, {}, m_pParent});
     if (m_saveAnswers.empty())
         return saveCancel;
     const ESaveAnswer answer = m_saveAnswers.front();
@@ -48,7 +48,7 @@ CServices::ESaveAnswer CTestServices::AskSaveChanges(const std::string& strTitle
 
 bool CTestServices::PrintDialog(QPrinter& printer)
 {
-    m_asked.push_back({"print", "", {}});
+    m_asked.push_back({"print", "", {}, m_pParent});
     if (m_strPrintPdf.empty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -58,12 +58,12 @@ bool CTestServices::PrintDialog(QPrinter& printer)
 
 void CTestServices::PageSetupDialog(QPrinter&)
 {
-    m_asked.push_back({"page-setup", "", {}});
+    m_asked.push_back({"page-setup", "", {}, m_pParent});
 }
 
 void CTestServices::PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
 {
-    m_asked.push_back({"preview", "", {}});
+    m_asked.push_back({"preview", "", {}, m_pParent});
     if (m_strPreviewPdf.empty())
         return;
     printer.setOutputFormat(QPrinter::PdfFormat);

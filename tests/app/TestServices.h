@@ -17,6 +17,8 @@ public:
         std::string strKind;
         std::string strText;
         SFileDialog dialog;
+        // The window the dialog belonged to.
+        QWidget* pParent;
     };
 
     bool GetOpenFileName(const SFileDialog& dialog, std::string& strPath) override;
