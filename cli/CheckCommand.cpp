@@ -147,6 +147,12 @@ int RunCheck(const CArgs& args)
     SCheckOptions options;
     if (!ParseCheck(args, options))
         return UsageError("check");
+    if (!options.strReport.empty())
+    {
+        const int nStatus = HandOverBeforeReading("check", args);
+        if (nStatus >= 0)
+            return nStatus;
+    }
 
     CHullTable hull;
     std::vector<SLimitPoint> limits;
@@ -164,9 +170,12 @@ int RunCheck(const CArgs& args)
     for (const std::vector<std::string>& paths : options.inputs.conditions)
     {
         CLoadList list;
+        std::vector<std::string> readPaths;
+        for (const std::string& strPath : paths)
+            readPaths.push_back(InputPath(strPath));
         try
         {
-            CLoadingCondition::Read(paths, list);
+            CLoadingCondition::Read(readPaths, list);
         }
         catch (const CFileException& error)
         {

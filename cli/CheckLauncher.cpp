@@ -1,10 +1,16 @@
-// scafometro-cli check --report: the report is drawn by scafometro-plot, which carries Qt.
+// scafometro-cli check --report and strength --plot with the standard input among their inputs:
+// the whole command is handed over to scafometro-plot, which carries Qt, before anything is read.
 #include <string>
 
 #include "cli/Commands.h"
 
+int HandOverBeforeReading(const char* pszCommand, const CArgs& args)
+{
+    // The helper reads the inputs and computes everything itself: that costs far less than Qt's start.
+    return HandOverToPlotProgram(pszCommand, args);
+}
+
 int WriteCheckReport(const CArgs& args, const CLoadingCheck&, const SCheckInputs&, const std::string&)
 {
-    // The helper checks the conditions again: that costs far less than Qt's start.
-    return HandOverToPlotProgram("check", args);
+    return HandOverBeforeReading("check", args);
 }

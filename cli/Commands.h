@@ -34,6 +34,10 @@ int RunPlot(const CArgs& args);
 // Starts scafometro-plot beside this program with the command's name and its arguments; returns 1
 // only when it cannot start.
 int HandOverToPlotProgram(const char* pszCommand, const CArgs& args);
+// Called by a command that draws through scafometro-plot before it reads any input, since the
+// standard input can be read only once: scafometro-cli hands the whole command over and returns
+// only when scafometro-plot cannot start (1); scafometro-plot returns -1 and goes on to draw.
+int HandOverBeforeReading(const char* pszCommand, const CArgs& args);
 int RunStrength(const CArgs& args);
 int RunExportStations(const CArgs& args);
 int RunGroups(const CArgs& args);

@@ -197,6 +197,11 @@ int WriteCurvesOfFormPicture(const CArgs&, const CCurvesOfForm& curves, const st
                             [&](CGraphPicture& picture) { picture.m_pCurves = &curves; });
 }
 
+int HandOverBeforeReading(const char*, const CArgs&)
+{
+    return -1;
+}
+
 int WriteCheckReport(const CArgs&, const CLoadingCheck& check, const SCheckInputs& inputs,
                      const std::string& strPath)
 {

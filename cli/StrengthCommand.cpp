@@ -72,6 +72,12 @@ int RunStrength(const CArgs& args)
     SStrengthOptions options;
     if (!ParseStrength(args, options))
         return UsageError("strength");
+    if (!options.strPlot.empty())
+    {
+        const int nStatus = HandOverBeforeReading("strength", args);
+        if (nStatus >= 0)
+            return nStatus;
+    }
 
     CLoadList list;
     CHullTable hull;

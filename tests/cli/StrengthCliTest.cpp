@@ -195,8 +195,11 @@ TEST_F(StrengthCli, PlotHandsOverAndPrintsTheSame)
 {
     const std::string strPicture = m_dir.Path("strength.png"), strTable = m_dir.Path("curves.csv");
     const SResult plain = Run({"strength", kExample, kExampleHull});
-    const SResult plotted = Run(
-        {"strength", kExample, kExampleHull, "--plot", strPicture, "--size", "800x600", "--table", strTable});
+    // The estimate from the standard input: read once, by the program that draws.
+    CCliProcess process(
+        {"strength", "-", kExampleHull, "--plot", strPicture, "--size", "800x600", "--table", strTable});
+    process.SetInputPath(kExample);
+    const SResult plotted = process.Run(m_logs.Dir());
     ASSERT_EQ(plotted.nStatus, 0) << plotted.strErr;
     EXPECT_EQ(plotted.strOut, plain.strOut);
     EXPECT_EQ(ReadBytes(strPicture).substr(1, 3), "PNG");
