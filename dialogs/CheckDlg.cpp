@@ -359,7 +359,9 @@ void CCheckDlg::OnCheck()
     Settings().setValue(QString::fromLatin1(CStrengthDlg::kHullSetting), m_editHull->text().trimmed());
     Settings().setValue(QString::fromLatin1(kLimitsSetting), m_editLimits->text().trimmed());
 
-    m_inputs = SCheckInputs{strHull, strLimits, {{EstimateName()}}, dDensity};
+    const std::string strEstimate =
+        m_list.m_strFileName.empty() ? std::string("stima aperta") : m_list.m_strFileName + " (stima aperta)";
+    m_inputs = SCheckInputs{strHull, strLimits, {{strEstimate}}, dDensity};
     auto pCheck = std::make_unique<CLoadingCheck>(m_hull, m_limits, dDensity, m_pWave.get());
     std::string strRefusal;
     if (!pCheck->Add(EstimateName(), m_list, strRefusal))
