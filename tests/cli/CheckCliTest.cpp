@@ -26,13 +26,8 @@ std::string Figures(const std::string& strOut)
     return strOut.substr(nName + 1, strOut.find("envelope_") - nName - 1);
 }
 
-class CheckCli : public ::testing::Test
+class CheckCli : public CCliTest
 {
-protected:
-    SCliRun Run(const CArgs& args) { return RunCli(args, m_out); }
-
-    CScratchDir m_dir;
-    CScratchDir m_out;
 };
 } // namespace
 

@@ -1,5 +1,5 @@
-// scafometro-cli groups run as a user runs it: every group's row against the totals command run on
-// that group's loads saved apart, the bytes of an estimate worked by hand, the zero cases and the
+// scafometro-cli groups run as a user runs it: every group's row against the totals of that
+// group's loads saved apart, the bytes of an estimate worked by hand, the zero cases and the
 // usage errors.
 #include <cmath>
 #include <cstring>
@@ -81,30 +81,21 @@ bool SameBits(double a, double b)
     return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
 }
 
-class GroupsCli : public ::testing::Test
+class GroupsCli : public CCliTest
 {
 protected:
-    SCliRun Run(const CArgs& args) { return RunCli(args, m_out); }
-
-    // The totals command's four figures for the loads saved in a file of their own.
+    // The four figures the totals command gives for the loads saved in a file of their own.
     std::vector<double> TotalsApart(const std::vector<const CLoad*>& loads)
     {
-        CLoadList apart;
+        CLoadList apart, opened;
         for (const CLoad* pLoad : loads)
         {
             apart.Append(pLoad->m_strName, 0.5, 0, 1, 0);
             apart.m_pCurrent->CopyFrom(*pLoad);
         }
-        const std::string strPath = m_dir.Path("apart.p3d");
-        Saved(apart, strPath);
-        const SCliRun run = Run({"totals", strPath});
-        EXPECT_EQ(run.nStatus, 0) << run.strErr;
-        std::vector<double> figures;
-        for (const std::string& strCell : Cells(run.strOut.substr(0, run.strOut.find('\n')), '\t'))
-            figures.push_back(std::strtod(strCell.c_str(), nullptr));
-        EXPECT_EQ(figures.size(), 4u);
-        figures.resize(4);
-        return figures;
+        Saved(apart, m_dir.Path("apart.p3d"));
+        Open(opened, m_dir.Path("apart.p3d"));
+        return {opened.TotalWeight(), opened.Xg(), opened.Yg(), opened.Zg()};
     }
 
     // Runs groups on the list saved as a file and checks every row, the total included, against
@@ -159,9 +150,6 @@ protected:
         }
         return strBytes;
     }
-
-    CScratchDir m_dir;
-    CScratchDir m_out;
 };
 } // namespace
 

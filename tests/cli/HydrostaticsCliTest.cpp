@@ -14,7 +14,7 @@ namespace
 {
 using CArgs = std::vector<std::string>;
 
-class HydrostaticsCli : public ::testing::Test
+class HydrostaticsCli : public CCliTest
 {
 protected:
     void SetUp() override
@@ -23,10 +23,6 @@ protected:
         m_strBox = m_dir.Path("box.csv");
         WriteBytes(m_strBox, "T,0,5,10\n0,0,100,200\n50,0,100,200\n100,0,100,200\n");
     }
-    SCliRun Run(const CArgs& args) { return RunCli(args, m_out); }
-
-    CScratchDir m_dir;
-    CScratchDir m_out;
     std::string m_strBox;
 };
 
