@@ -73,6 +73,8 @@ TEST(LoadList, EditsAndWalksMatchAPlainVector)
         const int n = std::uniform_int_distribution<int>(-1, nCount + 1)(random);
         const int nOther = std::uniform_int_distribution<int>(-1, nCount + 1)(random);
         const int nOp = std::uniform_int_distribution<int>(0, nCount > 12 ? 8 : 10)(random);
+        SCOPED_TRACE("step " + std::to_string(nStep) + ", operation " + std::to_string(nOp) + " on " +
+                     std::to_string(n));
         int nResult = -1, nExpected = -1;
         switch (nOp)
         {
@@ -82,24 +84,18 @@ TEST(LoadList, EditsAndWalksMatchAPlainVector)
             nResult = list.GoTo(n);
             break;
         case 1:
-            nExpected = nCursor >= 0 && nCursor + 1 < nCount;
-            nCursor += nExpected;
-            nResult = list.Next();
+        case 2: {
+            const int nDirection = nOp == 1 ? 1 : -1;
+            nExpected = nCursor >= 0 && nCursor + nDirection >= 0 && nCursor + nDirection < nCount;
+            nCursor += nExpected * nDirection;
+            nResult = nOp == 1 ? list.Next() : list.Prev();
             break;
-        case 2:
-            nExpected = nCursor > 0;
-            nCursor -= nExpected;
-            nResult = list.Prev();
-            break;
+        }
         case 3:
-            nExpected = nCount;
-            nCursor = nCount > 0 ? 0 : -1;
-            nResult = list.First();
-            break;
         case 4:
             nExpected = nCount;
-            nCursor = nCount - 1;
-            nResult = list.Last();
+            nCursor = nOp == 3 && nCount > 0 ? 0 : nCount - 1;
+            nResult = nOp == 3 ? list.First() : list.Last();
             break;
         case 5:
             // The remaining neighbour after the load, else the one before.
@@ -147,12 +143,11 @@ TEST(LoadList, EditsAndWalksMatchAPlainVector)
             strModel += chNext++;
             nCursor = nCount;
         }
-        ASSERT_EQ(nResult, nExpected) << "step " << nStep << ", operation " << nOp << " on " << n;
-        ASSERT_EQ(Names(list), strModel) << "step " << nStep << ", operation " << nOp << " on " << n;
+        ASSERT_EQ(nResult, nExpected);
+        ASSERT_EQ(Names(list), strModel);
         ASSERT_EQ(list.m_nCount, static_cast<int>(strModel.size()));
         ASSERT_EQ(list.m_pCurrent ? list.m_pCurrent->m_strName : "",
-                  nCursor >= 0 ? strModel.substr(static_cast<size_t>(nCursor), 1) : "")
-            << "step " << nStep << ", operation " << nOp << " on " << n;
+                  nCursor >= 0 ? strModel.substr(static_cast<size_t>(nCursor), 1) : "");
         // Backward from the last load the same loads, and nothing before the first.
         std::string strBackward;
         const std::vector<CLoad*> loads = list.Loads();

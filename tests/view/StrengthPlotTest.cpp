@@ -103,7 +103,7 @@ TEST(StrengthPlot, DrawsFourCurvesInTwoPanels)
 
     const std::vector<std::string> texts = surface.Calls("TextOut");
     for (const char* pszText : {"peso p [t/m]", "spinta b [t/m]", "taglio V [t]", "momento M [t\xB7m]",
-                                "x [m]", "-360 t\xB7m", "-40 t", "-300"})
+                                "x [m]", "-360 t\xB7m", "-40 t", "-300", " 0 metric"})
     {
         EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const std::string& str) {
             return str.find(pszText) != std::string::npos;

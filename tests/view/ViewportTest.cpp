@@ -71,6 +71,12 @@ TEST(Viewport, MapsTruncatingTowardZeroAndClipsAtTheDeviceLimit)
     viewport.PolygonWorld(triangle, 3);
     EXPECT_EQ(surface.m_calls.back(),
               Call("Polygon", {{400, -kLimit}, {400, 300}, {kLimit, 300}, {kLimit, -kLimit}}));
+    // A spike upward is cut across at the limit, where its sides have come a thousandth of a pixel
+    // nearer: 400.0009 and 479.9991 truncate to 400 and 479.
+    const CVector3 spike[3] = {CVector3(50, 25), CVector3(60, 25), CVector3(55, 25 + 1e12)};
+    viewport.PolygonWorld(spike, 3);
+    EXPECT_EQ(surface.m_calls.back(),
+              Call("Polygon", {{400, -kLimit}, {400, 300}, {480, 300}, {479, -kLimit}}));
     viewport.m_rcDevice = SRect{10, 20, 110, 220};
     EXPECT_TRUE(Device(viewport, 0, 0) == (SPoint{10, 220}) &&
                 Device(viewport, 100, 50) == (SPoint{110, 20}));
