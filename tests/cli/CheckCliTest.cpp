@@ -137,7 +137,7 @@ TEST_F(CheckCli, ReportHandsOverAndPrintsTheSame)
     // The departure from the standard input, which only the program that draws reads.
     CCliProcess process({"check", kHull, kLimits, "-", kArrival, kBallast, "--report", strReport});
     process.SetInputPath(kDeparture);
-    const SCliRun reported = process.Run(m_out.Dir());
+    const SCliRun reported = process.Run(m_logs.Dir());
     EXPECT_EQ(reported.nStatus, 3) << reported.strErr;
     EXPECT_EQ(reported.strOut.substr(0, 12), "condition\t-\n");
     EXPECT_EQ(Figures(reported.strOut), Figures(plain.strOut));
