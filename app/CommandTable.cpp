@@ -64,6 +64,8 @@ const std::vector<SCommand> kCommands = {
     {32774, kCalc, "Calcolo Risultante e Baricentro dei pesi", "", nullptr, nullptr, ""},
     {32810, kCalc, "Sollecitazioni della trave nave...", "", nullptr, nullptr,
      "Calcola taglio e momento flettente della nave in equilibrio sulla tavola di carena"},
+    {32811, kCalc, "Curve idrostatiche...", "", nullptr, nullptr,
+     "Calcola le curve idrostatiche dalla tabella delle aree"},
     {32812, kCalc, "Verifica condizioni di carico...", "", nullptr, nullptr,
      "Verifica le condizioni di carico rispetto ai limiti ammissibili"},
     {0, kView, nullptr, nullptr, nullptr, nullptr, nullptr},

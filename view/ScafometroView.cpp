@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "dialogs/DiscontinuityDlg.h"
+#include "dialogs/HydrostaticsDlg.h"
 #include "dialogs/LoadListDlg.h"
 #include "dialogs/QtListBox.h"
 #include "dialogs/CheckDlg.h"
@@ -63,6 +64,7 @@ CScafometroView::CScafometroView(CScafometroDoc& document, QPrinter& printer, QW
     OnCommand(ID_VIEW_DISCONTINUITIES, [this] { OnViewDiscontinuities(); });
     OnCommand(ID_VIEW_STRENGTH, [this] { OnViewStrength(); });
     OnCommand(ID_VIEW_CHECK, [this] { OnViewCheck(); });
+    OnCommand(ID_VIEW_HYDROSTATICS, [this] { OnViewHydrostatics(); });
     OnCommand(ID_ZOOM_OUT, [this] { OnZoomOut(); });
     OnCommand(ID_ZOOM_AUTO, [this] { OnZoomAuto(); });
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
@@ -77,6 +79,7 @@ CScafometroView::~CScafometroView()
     delete m_pDiscontinuityDlg;
     delete m_pStrengthDlg;
     delete m_pCheckDlg;
+    delete m_pHydrostaticsDlg;
 }
 
 void CScafometroView::OnDraw(CSurface& surface)
@@ -344,6 +347,15 @@ void CScafometroView::OnViewCheck()
     m_pCheckDlg->show();
     m_pCheckDlg->raise();
     m_pCheckDlg->activateWindow();
+}
+
+void CScafometroView::OnViewHydrostatics()
+{
+    if (!m_pHydrostaticsDlg)
+        m_pHydrostaticsDlg = new CHydrostaticsDlg(m_document.GetServices(), m_printer, window());
+    m_pHydrostaticsDlg->show();
+    m_pHydrostaticsDlg->raise();
+    m_pHydrostaticsDlg->activateWindow();
 }
 
 void CScafometroView::OnZoomOut()

@@ -18,6 +18,7 @@ class CLoadListDlg;
 class CQtSurface;
 class CScafometroDoc;
 class CCheckDlg;
+class CHydrostaticsDlg;
 class CStrengthDlg;
 class CSurface;
 class QPainter;
@@ -41,6 +42,7 @@ public:
         ID_VIEW_DISCONTINUITIES = 32789,
         ID_VIEW_LOAD_IN_WHOLE = 32800,
         ID_VIEW_STRENGTH = 32810,
+        ID_VIEW_HYDROSTATICS = 32811,
         ID_VIEW_CHECK = 32812,
         ID_FILE_PRINT = 57607,
         ID_FILE_PRINT_DIRECT = 57608,
@@ -92,6 +94,8 @@ public:
     // The strength window, a child of the main window that closes with it.
     QPointer<CStrengthDlg> m_pStrengthDlg;
     QPointer<CCheckDlg> m_pCheckDlg;
+    // The curves of form's window, likewise.
+    QPointer<CHydrostaticsDlg> m_pHydrostaticsDlg;
     // How many drawing passes have run (the tests wait for a repaint with it).
     int m_nPasses = 0;
 
@@ -121,6 +125,7 @@ private:
     void OnViewDiscontinuities();
     void OnViewStrength();
     void OnViewCheck();
+    void OnViewHydrostatics();
     void OnZoomOut();
     void OnZoomAuto();
     void OnFilePrint();
