@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/CentreTerms.h"
 #include "model/HullTable.h"
 #include "model/Hydrostatics.h"
 #include "model/LoadList.h"
@@ -238,7 +239,15 @@ CStrengthResult CHullGirder::Compute(CLoadList& list) const
     result.m_dLcb = dLcb;
     result.Integrate(weight, m_hull.m_stations, StationBuoyancy(dAft, dFwd));
     const SHydrostatics stability = CHydrostatics(m_hull, m_dDensity).At(dAft, dFwd);
-    result.m_dKg = list.Zg();
+    // ZG as the totals add it, without the rebuild of the abscissae that Zg would run again.
+    double dKg = 0;
+    if (list.First())
+    {
+        do
+            dKg += CCentreTerms::Z(*list.m_pCurrent, W);
+        while (list.Next());
+    }
+    result.m_dKg = dKg;
     result.m_dKb = stability.dKb;
     result.m_dBmt = stability.dBmt;
     result.m_dKmt = stability.dKmt;
