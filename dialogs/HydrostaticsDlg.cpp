@@ -135,6 +135,7 @@ CHydrostaticsDlg::CHydrostaticsDlg(CServices& services, QPrinter& printer, QWidg
         headings << QString::fromUtf8(column.pszHeading);
     m_gridCurves->setHorizontalHeaderLabels(headings);
     m_gridCurves->verticalHeader()->setVisible(false);
+    m_gridCurves->verticalHeader()->setDefaultSectionSize(m_gridCurves->fontMetrics().height() + 6);
     m_wndCurves = new CCurvesOfFormWnd;
     auto* pSplitter = new QSplitter(Qt::Horizontal);
     pSplitter->addWidget(m_gridCurves);

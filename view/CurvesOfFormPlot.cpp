@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "model/CurvesOfForm.h"
@@ -18,7 +19,10 @@ constexpr int kLabelPointSize = 180;
 const char* const kLabelFace = "Arial";
 constexpr int kLeft = 300;
 constexpr int kRight = 120;
-constexpr int kTop = 110;
+// Room above the frame for the curves' names in up to kNameRows rows of kNameRow each.
+constexpr int kNameRows = 3;
+constexpr int kNameRow = 35;
+constexpr int kTop = 50 + kNameRows * kNameRow;
 constexpr int kBottom = 40;
 constexpr int kScaleRow = 75;
 constexpr int kTick = CPanelPainter::kTick;
@@ -191,6 +195,14 @@ bool CCurvesOfFormPlot::Draw(CSurface& surface, const SRect& rcDevice) const
     const CFont fontOld =
         surface.SelectObject(CFont::CreatePointFont(kLabelPointSize, kLabelFace, surface.GetScreenDpiY()));
     DrawFrame(painter, drafts);
+    struct SName
+    {
+        int x;
+        int nWidth;
+        int y;
+        const char* pszName;
+    };
+    std::vector<SName> names;
     for (size_t k = 0; k < curves.size(); ++k)
     {
         const SScale scale = ScaleOf(m_curves, curves[k].pValue, k, curves.size());
@@ -205,12 +217,25 @@ bool CCurvesOfFormPlot::Draw(CSurface& surface, const SRect& rcDevice) const
         SPoint ptEnd{0, 0};
         if (!DrawCurve(viewport, m_curves, curves[k], ptEnd))
             continue;
-        // The name over the upper end, kept within the picture.
+        // The name centred over the upper end, kept within the picture.
         const int nWidth =
             painter.Pixels(kCharWidth * static_cast<int>(std::string(curves[k].pszName).size()));
-        const int x =
-            std::clamp(ptEnd.x - nWidth / 2, rcDevice.left, std::max(rcDevice.left, rcDevice.right - nWidth));
-        painter.Text(x, ptEnd.y, 0, kTextHeight + 10 + 35 * static_cast<int>(k % 2), curves[k].pszName);
+        names.push_back({std::clamp(ptEnd.x - nWidth / 2, rcDevice.left,
+                                    std::max(rcDevice.left, rcDevice.right - nWidth)),
+                         nWidth, ptEnd.y, curves[k].pszName});
+    }
+    // From left to right, each name in the lowest row where it clears the names already there.
+    std::sort(names.begin(), names.end(), [](const SName& a, const SName& b) { return a.x < b.x; });
+    std::vector<int> rowEnds(kNameRows, std::numeric_limits<int>::min());
+    for (const SName& name : names)
+    {
+        size_t nRow = 0;
+        while (nRow + 1 < rowEnds.size() && name.x < rowEnds[nRow])
+            ++nRow;
+        if (name.x < rowEnds[nRow])
+            nRow = static_cast<size_t>(std::min_element(rowEnds.begin(), rowEnds.end()) - rowEnds.begin());
+        rowEnds[nRow] = name.x + name.nWidth + painter.Pixels(kCharWidth);
+        painter.Text(name.x, name.y, 0, kTextHeight + 10 + kNameRow * static_cast<int>(nRow), name.pszName);
     }
     surface.SelectObject(fontOld);
     return true;
