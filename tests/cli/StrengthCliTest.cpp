@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliProcess.h"
+#include "model/NumberFormat.h"
 
 using namespace testsupport;
 
@@ -72,6 +73,10 @@ TEST_F(StrengthCli, FloatsTheExampleAndWritesItsCurves)
     EXPECT_NEAR(value(11), 0.55 * 2.5, 0.2);
     EXPECT_NEAR(value(13), value(11) + value(12), 1e-8);
     EXPECT_NEAR(value(14), value(13) - value(10), 1e-8);
+    // KG is the ZG that totals prints.
+    const SResult totals = Run({"totals", kExample});
+    EXPECT_EQ(lines[10][1],
+              CNumberFormat::Format("%.10G", std::stod(Split(totals.strOut, '\n', '\t')[0].at(3))));
 
     // The table: its header, abscissae never falling, V and M as printed at the maxima's rows.
     const std::string strBytes = ReadBytes(strTable);
