@@ -80,6 +80,12 @@ int RunHydrostatics(const CArgs& args)
     SHydrostaticsOptions options;
     if (!ParseHydrostatics(args, options))
         return UsageError("hydrostatics");
+    if (!options.strPlot.empty())
+    {
+        const int nStatus = HandOverBeforeReading("hydrostatics", args);
+        if (nStatus >= 0)
+            return nStatus;
+    }
 
     CHullTable hull;
     try
