@@ -70,9 +70,12 @@ TEST(LoadList, EditsAndWalksMatchAPlainVector)
     for (int nStep = 0; nStep < 3000; ++nStep)
     {
         const int nCount = static_cast<int>(strModel.size());
-        const int n = std::uniform_int_distribution<int>(-1, nCount + 1)(random);
+        // The walks, a removal and a move of the first load on the empty list first, then anything.
+        const bool bEmptyFirst = nStep < 7;
+        const int n = bEmptyFirst ? 1 : std::uniform_int_distribution<int>(-1, nCount + 1)(random);
         const int nOther = std::uniform_int_distribution<int>(-1, nCount + 1)(random);
-        const int nOp = std::uniform_int_distribution<int>(0, nCount > 12 ? 8 : 10)(random);
+        const int nOp = bEmptyFirst ? "0123457"[nStep] - '0'
+                                    : std::uniform_int_distribution<int>(0, nCount > 12 ? 8 : 10)(random);
         SCOPED_TRACE("step " + std::to_string(nStep) + ", operation " + std::to_string(nOp) + " on " +
                      std::to_string(n));
         int nResult = -1, nExpected = -1;
