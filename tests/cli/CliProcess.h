@@ -46,12 +46,7 @@ private:
     bool m_bUnprivileged = false;
 };
 
-// The batch tool run with these arguments, its output caught in files of the folder.
 using SCliRun = CCliProcess::SResult;
-inline SCliRun RunCli(const std::vector<std::string>& args, const testsupport::CScratchDir& out)
-{
-    return CCliProcess(args).Run(out.Dir());
-}
 
 // The batch tool run with these arguments; m_dir for the test's files.
 class CCliTest : public ::testing::Test
