@@ -244,6 +244,12 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
         return;
     }
     pEvent->accept();
+    // The windows it owns go with it: once the user has answered, nothing is left to edit.
+    for (QWidget* pWindow : findChildren<QWidget*>())
+    {
+        if (pWindow->isWindow() && pWindow->isVisible())
+            pWindow->close();
+    }
 }
 
 bool CMainFrame::event(QEvent* pEvent)

@@ -1,8 +1,10 @@
 // The application: start-up, command line, settings and the application's commands.
 #include "app/ScafometroApp.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPrinterInfo>
 #include <QSettings>
 
@@ -64,11 +66,7 @@ CScafometroApp::SCommandLine CScafometroApp::ParseCommandLine(const QStringList&
             line = SCommandLine{SCommandLine::filePrintTo, ToPath(arguments[1]), arguments[2].toStdString()};
         return line;
     }
-    if (arguments.size() != 1)
-    {
-        line.nShell = SCommandLine::invalid;
-        return line;
-    }
+    // A file manager may pass several files: the first is opened and the others are ignored.
     return SCommandLine{SCommandLine::fileOpen, ToPath(arguments[0]), ""};
 }
 
@@ -85,6 +83,10 @@ bool CScafometroApp::InitInstance(const SCommandLine& commandLine)
     m_services.m_pParent = m_pFrame.get();
     m_pDocument->m_onTitleChanged = [this] { UpdateFrameTitle(); };
     m_pDocument->m_onFileUsed = [this](const std::string& strPath) { AddToRecentFileList(strPath); };
+    // The toolbar follows what undo, redo, copy and paste can do now.
+    m_pDocument->m_views.push_back([this](int) { m_pFrame->UpdateCommandStates(); });
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, m_pFrame.get(),
+                     [this] { m_pFrame->UpdateCommandStates(); });
     switch (commandLine.nShell)
     {
     case SCommandLine::fileNew:

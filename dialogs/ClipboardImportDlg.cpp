@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
@@ -113,14 +114,18 @@ void CClipboardImportDlg::OnPaste()
     if (reader.CountColumns() != 7 || strText.size() >= static_cast<size_t>(INT_MAX - 1) ||
         std::count(strText.begin(), strText.end(), '\r') >= CClipboardTable::kMaxRows)
     {
+        const CServices::CAskedBy asked(m_services, this);
         m_services.MessageBox(CClipboardTable::kBadFormat, CServices::MB_OK);
         return;
     }
     m_grid->SetGridText(reader);
     m_grid->GetGridText(m_strTable, 1, 0);
     m_bPasted = true;
-    // The grid's cells are all new: none of them is highlighted any more.
+    // The grid's cells are all new: none of them is highlighted any more, and the cell edit
+    // shows the current one, which typing there changes.
     m_nPrevRow = m_nPrevCol = -1;
+    const QSignalBlocker blocker(m_editCell);
+    m_editCell->setText(m_grid->GetTextMatrix(m_grid->GetRow(), m_grid->GetCol()));
 }
 
 void CClipboardImportDlg::OnCopy()

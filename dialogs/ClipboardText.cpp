@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 #include "dialogs/AnsiText.h"
 
@@ -27,6 +28,13 @@ bool CClipboardText::GetText(std::string& strText)
         strText += strBytes[i];
     }
     return true;
+}
+
+bool CClipboardText::HasText() const
+{
+    const QClipboard* pClipboard = QGuiApplication::clipboard();
+    const QMimeData* pData = pClipboard ? pClipboard->mimeData() : nullptr;
+    return pData && pData->hasText();
 }
 
 bool CClipboardText::SetText(const std::string& strText)

@@ -15,6 +15,8 @@ public:
     // CR precedes turned into CR LF (spreadsheets on Linux end their rows with a bare LF). False,
     // with strText empty, when the clipboard holds no text.
     bool GetText(std::string& strText);
+    // Whether the clipboard holds text, which is cheaper to ask than to read it.
+    bool HasText() const;
     // Puts the Windows-1252 text on the clipboard; true when the clipboard then holds it.
     bool SetText(const std::string& strText);
 

@@ -1,6 +1,8 @@
 // The loads list dialog.
 #include "dialogs/LoadListDlg.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -13,13 +15,17 @@
 #include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "dialogs/ClipboardImportDlg.h"
+#include "dialogs/ClipboardText.h"
 #include "dialogs/DataExchange.h"
 #include "dialogs/LoadTableImport.h"
+#include "dialogs/LoadTableText.h"
 #include "dialogs/QtListBox.h"
 #include "document/ScafometroDoc.h"
 #include "model/LoadList.h"
+#include "platform/Services.h"
 #include "view/ScafometroView.h"
 
 const char* const CLoadListDlg::kNewLoadName = "Nuovo_Provvisorio";
@@ -114,6 +120,12 @@ CLoadListDlg::CLoadListDlg(QWidget* pParent) : QDialog(pParent)
     connect(m_btnApply, &QPushButton::clicked, this, &CLoadListDlg::OnApply);
     connect(m_btnImport, &QPushButton::clicked, this, &CLoadListDlg::OnImportFromClipboard);
     connect(m_radioMode, &QButtonGroup::idClicked, this, &CLoadListDlg::OnViewMode);
+    // Ctrl+C copies the selected load as a spreadsheet's row; a field copies its own text.
+    auto* pCopy = new QAction(this);
+    pCopy->setShortcuts(QKeySequence::Copy);
+    pCopy->setShortcutContext(Qt::WindowShortcut);
+    connect(pCopy, &QAction::triggered, this, &CLoadListDlg::OnEditCopy);
+    addAction(pCopy);
     resize(380, 520);
 }
 
@@ -155,6 +167,9 @@ CServices* CLoadListDlg::Services()
 bool CLoadListDlg::UpdateData(bool bSaveAndValidate)
 {
     const QScopedValueRollback<bool> busy(m_bBusy, true);
+    std::optional<CServices::CAskedBy> asked;
+    if (Services())
+        asked.emplace(*Services(), this);
     CDataExchange exchange(Services(), bSaveAndValidate);
     exchange.Text(m_editWeight, m_dWeight);
     exchange.Text(m_editX1, m_dX1);
@@ -176,14 +191,33 @@ void CLoadListDlg::showEvent(QShowEvent* pEvent)
 
 void CLoadListDlg::OnShowWindow()
 {
+    if (m_pViewMode)
+        m_nViewMode = *m_pViewMode;
+    ShowNoLoad();
+}
+
+void CLoadListDlg::ShowNoLoad()
+{
     if (m_pLoadList)
         m_pLoadList->FillListBox(*m_lbLoads);
     m_dWeight = m_dX1 = m_dX2 = m_dXgRel = m_dZg = m_dYg = 0;
     m_strName.clear();
-    if (m_pViewMode)
-        m_nViewMode = *m_pViewMode;
     UpdateData(false);
     m_lbLoads->SetCurSel(-1);
+}
+
+void CLoadListDlg::OnDocumentUpdate()
+{
+    if (m_bChanging)
+        return;
+    ShowNoLoad();
+}
+
+void CLoadListDlg::ShowViewMode(int nMode)
+{
+    m_nViewMode = nMode;
+    if (QAbstractButton* pButton = m_radioMode->button(nMode))
+        pButton->setChecked(true);
 }
 
 CLoad* CLoadListDlg::SelectedLoad()
@@ -206,18 +240,25 @@ void CLoadListDlg::ShowLoad(const CLoad& load)
     UpdateData(false);
 }
 
-void CLoadListDlg::Store(double& dField, double dValue)
+CScafometroDoc* CLoadListDlg::Document()
 {
-    if (dField == dValue)
-        return;
-    dField = dValue;
-    SetModified();
+    return m_pView ? &m_pView->GetDocument() : nullptr;
 }
 
-void CLoadListDlg::SetModified()
+void CLoadListDlg::Change(int nFirst, int nCount, CLoadsCommand::Loads_t after, const char* pszText)
 {
-    if (m_pView)
-        m_pView->GetDocument().SetModifiedFlag(true);
+    CScafometroDoc* pDocument = Document();
+    if (!pDocument)
+        return;
+    const QScopedValueRollback<bool> changing(m_bChanging, true);
+    pDocument->ChangeLoads(nFirst, nCount, std::move(after), pszText);
+}
+
+void CLoadListDlg::Change(int nPosition, std::unique_ptr<CLoad> pAfter, const char* pszText)
+{
+    CLoadsCommand::Loads_t after;
+    after.push_back(std::move(pAfter));
+    Change(nPosition, 1, std::move(after), pszText);
 }
 
 void CLoadListDlg::InvalidateView()
@@ -253,13 +294,14 @@ void CLoadListDlg::OnKillfocusName()
     if (nSel < 0)
         return;
     UpdateData(true);
-    CLoad* pLoad = SelectedLoad();
+    const CLoad* pLoad = SelectedLoad();
     if (!pLoad)
         return;
     if (pLoad->m_strName != m_strName)
     {
-        pLoad->m_strName = m_strName;
-        SetModified();
+        std::unique_ptr<CLoad> pRenamed = CLoadsCommand::Copy(*pLoad);
+        pRenamed->m_strName = m_strName;
+        Change(nSel + 1, std::move(pRenamed), "Rinomina");
     }
     m_pLoadList->FillListBox(*m_lbLoads);
     m_lbLoads->SetCurSel(nSel);
@@ -269,24 +311,27 @@ void CLoadListDlg::OnKillfocusName()
 void CLoadListDlg::OnKillfocusValue(QLineEdit* pEdit)
 {
     const QScopedValueRollback<bool> busy(m_bBusy, true);
-    if (m_lbLoads->GetCurSel() < 0 || !m_pLoadList || m_pLoadList->m_nCount == 0)
+    const int nSel = m_lbLoads->GetCurSel();
+    if (nSel < 0 || !m_pLoadList || m_pLoadList->m_nCount == 0)
         return;
     UpdateData(true);
-    CLoad* pLoad = SelectedLoad();
+    const CLoad* pLoad = SelectedLoad();
     if (!pLoad)
         return;
-    if (pEdit == m_editWeight)
-        Store(pLoad->m_dWeight, m_dWeight);
-    else if (pEdit == m_editX1)
-        Store(pLoad->m_dX1, m_dX1);
-    else if (pEdit == m_editX2)
-        Store(pLoad->m_dX2, m_dX2);
-    else if (pEdit == m_editXgRel)
-        Store(pLoad->m_dXgRel, m_dXgRel);
-    else if (pEdit == m_editZg)
-        Store(pLoad->m_dZg, m_dZg);
-    else if (pEdit == m_editYg)
-        Store(pLoad->m_dYg, m_dYg);
+    std::unique_ptr<CLoad> pEdited = CLoadsCommand::Copy(*pLoad);
+    const std::pair<double*, double> fields[] = {
+        {&pEdited->m_dWeight, m_dWeight}, {&pEdited->m_dX1, m_dX1}, {&pEdited->m_dX2, m_dX2},
+        {&pEdited->m_dXgRel, m_dXgRel},   {&pEdited->m_dZg, m_dZg}, {&pEdited->m_dYg, m_dYg}};
+    const QLineEdit* const edits[] = {m_editWeight, m_editX1, m_editX2, m_editXgRel, m_editZg, m_editYg};
+    for (size_t i = 0; i < std::size(edits); ++i)
+    {
+        // A field left as it was is no change, and no step to undo.
+        if (edits[i] != pEdit || *fields[i].first == fields[i].second)
+            continue;
+        *fields[i].first = fields[i].second;
+        Change(nSel + 1, std::move(pEdited), "Modifica del carico");
+        return;
+    }
 }
 
 void CLoadListDlg::OnAddNew()
@@ -294,25 +339,38 @@ void CLoadListDlg::OnAddNew()
     if (!m_pLoadList)
         return;
     const QScopedValueRollback<bool> busy(m_bBusy, true);
+    CScafometroDoc* pDocument = Document();
+    if (!pDocument)
+        return;
+    // Read once: a field without a number is told once, and the fields hold the same text later.
     UpdateData(true);
-    if (CLoad* pLoad = SelectedLoad())
+    pDocument->BeginChange("Nuovo carico");
+    const int nSel = m_lbLoads->GetCurSel();
+    if (const CLoad* pLoad = SelectedLoad())
     {
         // The fields may hold edits not yet stored: keep them before the selection moves.
-        UpdateData(true);
-        pLoad->m_dWeight = m_dWeight;
-        pLoad->m_strName = m_strName;
-        pLoad->m_dX1 = m_dX1;
-        pLoad->m_dX2 = m_dX2;
-        pLoad->m_dXgRel = m_dXgRel;
-        pLoad->m_dYg = m_dYg;
-        pLoad->m_dZg = m_dZg;
+        std::unique_ptr<CLoad> pEdited = CLoadsCommand::Copy(*pLoad);
+        pEdited->m_dWeight = m_dWeight;
+        pEdited->m_strName = m_strName;
+        pEdited->m_dX1 = m_dX1;
+        pEdited->m_dX2 = m_dX2;
+        pEdited->m_dXgRel = m_dXgRel;
+        pEdited->m_dYg = m_dYg;
+        pEdited->m_dZg = m_dZg;
+        Change(nSel + 1, std::move(pEdited), "Modifica del carico");
     }
-    m_pLoadList->Append(kNewLoadName, 1.0, 0.0, 2.0, 1.0);
-    m_pLoadList->m_pCurrent->m_dYg = 0;
-    m_pLoadList->m_pCurrent->m_dZg = 0;
-    SetModified();
+    auto pNew = std::make_unique<CLoad>();
+    pNew->m_strName = kNewLoadName;
+    pNew->m_dXgRel = 1.0;
+    pNew->m_dX1 = 0.0;
+    pNew->m_dX2 = 2.0;
+    pNew->m_dWeight = 1.0;
+    Change(m_pLoadList->m_nCount + 1, std::move(pNew), "Nuovo carico");
+    {
+        const QScopedValueRollback<bool> changing(m_bChanging, true);
+        pDocument->EndChange();
+    }
     m_pLoadList->FillListBox(*m_lbLoads);
-    UpdateData(true);
     m_lbLoads->SetCurSel(m_pLoadList->m_nCount - 1);
     m_pLoadList->Last();
     ShowLoad(*m_pLoadList->m_pCurrent);
@@ -321,15 +379,19 @@ void CLoadListDlg::OnAddNew()
 
 void CLoadListDlg::OnDelete()
 {
-    if (m_lbLoads->GetCurSel() < 0 || !m_pLoadList)
+    const int nSel = m_lbLoads->GetCurSel();
+    if (nSel < 0 || !m_pLoadList)
         return;
-    CServices* pServices = Services();
-    if (pServices && pServices->MessageBox(kDeleteQuestion, CServices::MB_OKCANCEL) != CServices::IDOK)
-        return;
+    if (CServices* pServices = Services())
+    {
+        const CServices::CAskedBy asked(*pServices, this);
+        if (pServices->MessageBox(kDeleteQuestion, CServices::MB_OKCANCEL) != CServices::IDOK)
+            return;
+    }
     const QScopedValueRollback<bool> busy(m_bBusy, true);
     UpdateData(true);
-    if (m_pLoadList->Remove(m_lbLoads->GetCurSel() + 1))
-        SetModified();
+    if (nSel < m_pLoadList->m_nCount)
+        Change(nSel + 1, 1, {}, "Cancellazione del carico");
     m_pLoadList->FillListBox(*m_lbLoads);
     UpdateData(false);
     OnSelchangeListLoads();
@@ -342,8 +404,7 @@ void CLoadListDlg::OnMoveUp()
     const int s = m_lbLoads->GetCurSel();
     if (s <= 0 || !m_pLoadList || m_pLoadList->m_nCount == 0)
         return;
-    if (m_pLoadList->Move(s + 1, s - 1))
-        SetModified();
+    Swap(s);
     m_pLoadList->FillListBox(*m_lbLoads);
     m_lbLoads->SetCurSel(s - 1);
     OnApply();
@@ -354,13 +415,21 @@ void CLoadListDlg::OnMoveDown()
     const int s = m_lbLoads->GetCurSel();
     if (s < 0 || !m_pLoadList || m_pLoadList->m_nCount == 0)
         return;
-    const bool bMoved = m_pLoadList->Move(s + 1, s + 2) != 0;
-    if (bMoved)
-        SetModified();
+    // The last line stays where it is: nothing lies below it.
+    const bool bMoved = s + 2 <= m_pLoadList->m_nCount && Swap(s + 1);
     m_pLoadList->FillListBox(*m_lbLoads);
-    // The last line stays where it is when nothing moved.
     m_lbLoads->SetCurSel(bMoved ? s + 1 : s);
     OnApply();
+}
+
+bool CLoadListDlg::Swap(int nFirst)
+{
+    CLoadsCommand::SState pair = CLoadsCommand::Copy(*m_pLoadList, nFirst, 2);
+    if (pair.loads.size() != 2)
+        return false;
+    std::swap(pair.loads[0], pair.loads[1]);
+    Change(nFirst, 2, std::move(pair.loads), "Spostamento del carico");
+    return true;
 }
 
 void CLoadListDlg::OnApply()
@@ -377,6 +446,12 @@ void CLoadListDlg::OnViewMode()
     OnApply();
 }
 
+void CLoadListDlg::OnEditCopy()
+{
+    if (const CLoad* pLoad = SelectedLoad())
+        CClipboardText(this).SetText(CLoadTableText::Rows({pLoad}));
+}
+
 void CLoadListDlg::OnImportFromClipboard()
 {
     CServices* pServices = Services();
@@ -387,8 +462,11 @@ void CLoadListDlg::OnImportFromClipboard()
     CClipboardImportDlg dialog(*pServices, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (CLoadTableImport::AppendRows(dialog.ImportText(), *m_pLoadList) > 0)
-        SetModified();
+    CLoadList imported;
+    const int nRows = CLoadTableImport::AppendRows(dialog.ImportText(), imported);
+    if (nRows > 0)
+        Change(m_pLoadList->m_nCount + 1, 0, std::move(CLoadsCommand::Copy(imported, 1, nRows).loads),
+               "Importazione dagli Appunti");
     m_pLoadList->FillListBox(*m_lbLoads);
     UpdateData(false);
     OnSelchangeListLoads();

@@ -5,11 +5,15 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <string>
+
+#include "document/LoadsCommand.h"
 
 class CLoad;
 class CLoadList;
 class CQtListBox;
+class CScafometroDoc;
 class CScafometroView;
 class CServices;
 class QButtonGroup;
@@ -31,6 +35,11 @@ public:
     void ShowSelectedLoad();
     // Reads the fields into the members (false when one held no number) or shows the members.
     bool UpdateData(bool bSaveAndValidate = true);
+    // The document changed: the list names the loads as they now are, none selected, the
+    // fields empty. The dialog's own changes keep the selection they work on.
+    void OnDocumentUpdate();
+    // The view's mode, changed elsewhere, shows on the buttons.
+    void ShowViewMode(int nMode);
 
     int* m_pViewMode = nullptr;
     CLoadList* m_pLoadList = nullptr;
@@ -70,6 +79,8 @@ protected:
 
 private:
     void OnShowWindow();
+    // The loads' names in the list, none selected, the fields empty.
+    void ShowNoLoad();
     void OnSelchangeListLoads();
     void OnKillfocusName();
     void OnKillfocusValue(QLineEdit* pEdit);
@@ -80,19 +91,26 @@ private:
     void OnApply();
     void OnViewMode();
     void OnImportFromClipboard();
+    void OnEditCopy();
 
     QLineEdit* AddEdit(const char* pszLabel, const char* pszUnit);
     // The selected load with the list's cursor on it, or none when nothing is selected or the
     // selection no longer names a load.
     CLoad* SelectedLoad();
     void ShowLoad(const CLoad& load);
-    // Stores a value into a load field, marking the document modified when it changes.
-    void Store(double& dField, double dValue);
-    void SetModified();
+    CScafometroDoc* Document();
+    // Hands a change of the loads to the document, which keeps it on its undo stack: the nCount
+    // loads from nFirst become after. The dialog then shows the change itself.
+    void Change(int nFirst, int nCount, CLoadsCommand::Loads_t after, const char* pszText);
+    void Change(int nPosition, std::unique_ptr<CLoad> pAfter, const char* pszText);
+    // The loads at nFirst and nFirst + 1 change places; false when there are not two.
+    bool Swap(int nFirst);
     void InvalidateView();
     CServices* Services();
 
     // Set while a handler runs: the focus moves it makes (to the field with no number) must not
     // run another edit's handler in the middle of it.
     bool m_bBusy = false;
+    // Set while the dialog hands a change of the loads to the document.
+    bool m_bChanging = false;
 };

@@ -6,17 +6,38 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "dialogs/AnsiText.h"
 #include "dialogs/CellReader.h"
 #include "dialogs/GridCells.h"
 
+namespace
+{
+// A cell given a colour of its own shows it also while it is the selected cell, where the style
+// would paint the selection over it.
+class CCellColourDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* pOption, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(pOption, index);
+        if (index.data(Qt::BackgroundRole).canConvert<QBrush>())
+            pOption->state &= ~QStyle::State_Selected;
+    }
+};
+} // namespace
+
 CMSFlexGrid::CMSFlexGrid(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidget* pParent)
     : QTableWidget(pParent), m_nFixedRows(std::clamp(nFixedRows, 0, 1)),
       m_nFixedCols(std::clamp(nFixedCols, 0, 1))
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new CCellColourDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     horizontalHeader()->setVisible(m_nFixedRows > 0);
     verticalHeader()->setVisible(m_nFixedCols > 0);

@@ -3,6 +3,10 @@
 
 #include <cmath>
 
+#include "dialogs/ClipboardTable.h"
+#include "dialogs/ClipboardText.h"
+#include "dialogs/LoadTableImport.h"
+#include "dialogs/LoadTableText.h"
 #include "dialogs/Windows1252.h"
 #include "document/DxfFile.h"
 #include "document/File.h"
@@ -43,6 +47,14 @@ CScafometroDoc::CScafometroDoc(CServices& services) : CDocument(services)
     OnCommand(ID_INSERT_ALL_LOADS, [this] { OnInsertAllLoads(); });
     OnCommand(ID_INSERT_EQUIVALENT_LOAD, [this] { OnInsertEquivalentLoad(); });
     OnCommand(ID_VIEW_BONJEAN, [this] { OnViewBonjean(); });
+    OnCommand(ID_EDIT_UNDO, [this] { OnEditUndo(); });
+    OnUpdateCommand(ID_EDIT_UNDO, [this](CCmdUI& ui) { ui.Enable(m_undoStack.canUndo()); });
+    OnCommand(ID_EDIT_REDO, [this] { OnEditRedo(); });
+    OnUpdateCommand(ID_EDIT_REDO, [this](CCmdUI& ui) { ui.Enable(m_undoStack.canRedo()); });
+    OnCommand(ID_EDIT_COPY, [this] { OnEditCopy(); });
+    OnUpdateCommand(ID_EDIT_COPY, [this](CCmdUI& ui) { ui.Enable(m_listLoads.m_nCount > 0); });
+    OnCommand(ID_EDIT_PASTE, [this] { OnEditPaste(); });
+    OnUpdateCommand(ID_EDIT_PASTE, [](CCmdUI& ui) { ui.Enable(CClipboardText().HasText()); });
 }
 
 CScafometroDoc::~CScafometroDoc() = default;
@@ -56,6 +68,7 @@ bool CScafometroDoc::OnNewDocument()
     m_listLoads.m_strFileName.clear();
     m_listLoads.Clear();
     m_listLoads.m_abscissae.Clear();
+    m_undoStack.clear();
     return true;
 }
 
@@ -64,6 +77,7 @@ bool CScafometroDoc::OnOpenDocument(const std::string& strPath)
     if (!CDocument::OnOpenDocument(strPath))
         return false;
     m_strImportedName.clear();
+    m_undoStack.clear();
     return true;
 }
 
@@ -111,6 +125,89 @@ bool CScafometroDoc::CheckFinite()
     return false;
 }
 
+void CScafometroDoc::ChangeLoads(int nFirst, int nCount, CLoadsCommand::Loads_t after,
+                                 const std::string& strText)
+{
+    CLoadsCommand::SState before = CLoadsCommand::Copy(m_listLoads, nFirst, nCount);
+    CLoadsCommand::SState state{std::move(after), before.strHeader, before.strFileName};
+    Push(std::make_unique<CLoadsCommand>(m_listLoads, nFirst, std::move(before), std::move(state), strText));
+}
+
+void CScafometroDoc::RecordChange(CLoadsCommand::SState before, const std::string& strText)
+{
+    CLoadsCommand::SState after = CLoadsCommand::Copy(m_listLoads, 1, m_listLoads.m_nCount);
+    Push(std::make_unique<CLoadsCommand>(m_listLoads, 1, std::move(before), std::move(after), strText, true));
+}
+
+void CScafometroDoc::Push(std::unique_ptr<CLoadsCommand> pCommand)
+{
+    m_undoStack.push(pCommand.release());
+    if (m_nChangeDepth == 0)
+        LoadsChanged();
+}
+
+void CScafometroDoc::BeginChange(const std::string& strText)
+{
+    if (m_nChangeDepth++ == 0)
+        m_undoStack.beginMacro(QString::fromUtf8(strText.c_str()));
+}
+
+void CScafometroDoc::EndChange()
+{
+    if (m_nChangeDepth <= 0 || --m_nChangeDepth > 0)
+        return;
+    m_undoStack.endMacro();
+    LoadsChanged();
+}
+
+void CScafometroDoc::LoadsChanged()
+{
+    SetModifiedFlag(true);
+    UpdateAllViews(hintLoads);
+}
+
+void CScafometroDoc::OnEditUndo()
+{
+    if (!m_undoStack.canUndo())
+        return;
+    m_undoStack.undo();
+    LoadsChanged();
+}
+
+void CScafometroDoc::OnEditRedo()
+{
+    if (!m_undoStack.canRedo())
+        return;
+    m_undoStack.redo();
+    LoadsChanged();
+}
+
+void CScafometroDoc::OnEditCopy()
+{
+    const std::vector<CLoad*> loads = m_listLoads.Loads();
+    CClipboardText(GetServices().m_pParent)
+        .SetText(CLoadTableText::Rows(std::vector<const CLoad*>(loads.begin(), loads.end())));
+}
+
+void CScafometroDoc::OnEditPaste()
+{
+    std::string strText;
+    if (!CClipboardText(GetServices().m_pParent).GetText(strText))
+        return;
+    // The same table, and the same refusal, as the clipboard import's.
+    CClipboardTable table;
+    if (!table.Paste(strText))
+    {
+        GetServices().MessageBox(CClipboardTable::kBadFormat, CServices::MB_OK);
+        return;
+    }
+    CLoadList pasted;
+    const int nRows = CLoadTableImport::AppendRows(table.m_strTable, pasted);
+    if (nRows > 0)
+        ChangeLoads(m_listLoads.m_nCount + 1, 0, std::move(CLoadsCommand::Copy(pasted, 1, nRows).loads),
+                    "Incolla");
+}
+
 std::string CScafometroDoc::ProposedSaveName() const
 {
     if (!m_strImportedName.empty())
@@ -130,9 +227,11 @@ void CScafometroDoc::OnImportOldFormat()
     {
         try
         {
+            CLoadsCommand::SState before = CLoadsCommand::Copy(m_listLoads, 1, m_listLoads.m_nCount);
             CFile file(strPath, CFile::modeRead);
             m_listLoads.ReadOldFrom(file);
             file.Close();
+            RecordChange(std::move(before), "Importazione da vecchio formato");
             // The loads are no longer those of the document's file: a plain save must not
             // overwrite it, and closing must not drop them silently.
             m_strImportedName = BaseName(strPath) + ".p3d";
@@ -169,10 +268,12 @@ void CScafometroDoc::InsertFrom(bool bAll)
             CFile file(strPath, CFile::modeRead);
             other.ReadFrom(file);
             file.Close();
+            CLoadsCommand::SState before = CLoadsCommand::Copy(m_listLoads, 1, m_listLoads.m_nCount);
             const bool bDone = bAll ? m_listLoads.InsertAll(other) : m_listLoads.InsertEquivalent(other);
-            // The merged loads are not in any file yet.
+            // The merged loads are not in any file yet: the step marks the document.
             if (bDone)
-                SetModifiedFlag(true);
+                RecordChange(std::move(before),
+                             bAll ? "Inserimento dei carichi" : "Inserimento del carico equivalente");
             GetServices().MessageBox(bDone ? "Import eseguito" : "Import non eseguito", CServices::MB_OK);
         }
         catch (const CFileException& error)
@@ -220,5 +321,10 @@ void CScafometroDoc::OnExportDetailedDxf()
 
 void CScafometroDoc::OnViewBonjean()
 {
+    // Built with the document, the dialog belongs to the main window while it shows: above it and
+    // centred on it. It leaves it after, since the document outlives the window.
+    const Qt::WindowFlags flags = m_dlgBonjean.windowFlags();
+    m_dlgBonjean.setParent(GetServices().m_pParent, flags);
     m_dlgBonjean.exec();
+    m_dlgBonjean.setParent(nullptr, flags);
 }

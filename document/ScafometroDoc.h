@@ -2,10 +2,12 @@
 // merge and export it.
 #pragma once
 
+#include <QUndoStack>
 #include <functional>
 #include <string>
 
 #include "dialogs/BonjeanDlg.h"
+#include "document/LoadsCommand.h"
 #include "model/LoadList.h"
 #include "platform/Document.h"
 
@@ -25,7 +27,14 @@ public:
         ID_INSERT_EQUIVALENT_LOAD = 32799,
         ID_EXPORT_RESULTANT_CSV = 32804,
         ID_VIEW_BONJEAN = 32807,
+        ID_EDIT_COPY = 57634,
+        ID_EDIT_PASTE = 57637,
+        ID_EDIT_UNDO = 57643,
+        ID_EDIT_REDO = 57644,
     };
+    // The views' update hint of a change of the loads, after which the dialogs stay open; 0 is a
+    // change of the whole document.
+    static constexpr int hintLoads = 1;
 
     explicit CScafometroDoc(CServices& services);
     ~CScafometroDoc() override;
@@ -37,6 +46,20 @@ public:
 
     // The position of the first load holding a number that is not finite, 0 when there is none.
     int FindNonFiniteLoad();
+
+    // Every change to the loads is a step on the undo stack: the nCount loads from nFirst become
+    // those of after. The document is marked modified and the views are updated with hintLoads.
+    void ChangeLoads(int nFirst, int nCount, CLoadsCommand::Loads_t after, const std::string& strText);
+    // The changes made between these two are one step, and the views are updated once, at the end.
+    void BeginChange(const std::string& strText);
+    void EndChange();
+
+    void OnEditUndo();
+    void OnEditRedo();
+    // The estimate's loads to the clipboard as a spreadsheet's table, and rows of such a table
+    // appended as loads.
+    void OnEditCopy();
+    void OnEditPaste();
 
     void OnImportOldFormat();
     void OnInsertAllLoads();
@@ -50,6 +73,7 @@ public:
 
     CLoadList m_listLoads;
     CBonjeanDlg m_dlgBonjean;
+    QUndoStack m_undoStack;
 
 protected:
     std::string ProposedSaveName() const override;
@@ -62,6 +86,14 @@ private:
     void InsertFrom(bool bAll);
     // False, after saying which load and that nothing was written, when a load is not finite.
     bool CheckFinite();
+    // Puts the change on the undo stack, marks the document and, outside a step of several
+    // changes, updates the views.
+    void Push(std::unique_ptr<CLoadsCommand> pCommand);
+    // The whole list changed in place from before: the change goes on the undo stack.
+    void RecordChange(CLoadsCommand::SState before, const std::string& strText);
+    void LoadsChanged();
+
+    int m_nChangeDepth = 0;
 
     // Set by the ".p" import: the loads are no longer those of the document's file, so "Salva"
     // asks for a name, proposing this one.

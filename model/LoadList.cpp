@@ -182,6 +182,44 @@ void CLoadList::TakeLoadsFrom(CLoadList& other)
     other.m_nCount = 0;
 }
 
+int CLoadList::Replace(int nFirst, int nRemove, const std::vector<const CLoad*>& loads)
+{
+    if (nFirst < 1 || nRemove < 0 || nRemove > m_nCount - nFirst + 1)
+        return 0;
+    // One walk to the range, whatever its length: an undo of a merge replaces every load.
+    CLoad* pBefore = nullptr;
+    if (nFirst > 1)
+    {
+        GoTo(nFirst - 1);
+        pBefore = m_pCurrent;
+    }
+    CLoad* pAfter = pBefore ? pBefore->m_pNext : Head();
+    for (int i = 0; i < nRemove; ++i)
+    {
+        CLoad* pNext = pAfter->m_pNext;
+        delete pAfter;
+        pAfter = pNext;
+        --m_nCount;
+    }
+    CLoad* pPrev = pBefore;
+    for (const CLoad* pSource : loads)
+    {
+        auto* pLoad = new CLoad;
+        pLoad->CopyFrom(*pSource);
+        pLoad->m_pPrev = pPrev;
+        if (pPrev)
+            pPrev->m_pNext = pLoad;
+        pPrev = pLoad;
+        ++m_nCount;
+    }
+    if (pPrev)
+        pPrev->m_pNext = pAfter;
+    if (pAfter)
+        pAfter->m_pPrev = pPrev;
+    m_pCurrent = pPrev && (pPrev != pBefore || !pAfter) ? pPrev : pAfter;
+    return 1;
+}
+
 int CLoadList::FillListBox(CListBox& listBox)
 {
     listBox.SetRedraw(false);

@@ -36,6 +36,11 @@ public:
     // Replaces this list's loads by those of other, which is left empty; the texts and the
     // abscissae of both stay as they are. The cursor ends on the last load taken.
     void TakeLoadsFrom(CLoadList& other);
+    // The nRemove loads from position nFirst give way to copies of loads, in their order; nFirst
+    // may be m_nCount + 1 to append. The cursor ends on the last copy, or on the load after the
+    // removed ones (before them at the end) when there is none. 0, with nothing changed, when the
+    // range is not there.
+    int Replace(int nFirst, int nRemove, const std::vector<const CLoad*>& loads);
 
     int FillListBox(CListBox& listBox);
 

@@ -2,6 +2,7 @@
 #include "platform/Document.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <new>
 
 #include "document/File.h"
@@ -79,17 +80,30 @@ bool CDocument::OnSaveDocument(const std::string& strPath)
 bool CDocument::DoSave(const std::string& strPath)
 {
     std::string strTarget = strPath;
-    if (strTarget.empty())
-    {
-        SFileDialog dialog = m_fileType;
-        dialog.strInitialName = ProposedSaveName();
-        if (!m_services.GetSaveFileName(dialog, strTarget))
-            return false;
-    }
+    if (strTarget.empty() && !AskSaveName(strTarget))
+        return false;
     if (!OnSaveDocument(strTarget))
         return false;
     SetPathName(strTarget);
     return true;
+}
+
+bool CDocument::AskSaveName(std::string& strTarget)
+{
+    SFileDialog dialog = m_fileType;
+    dialog.strInitialName = ProposedSaveName();
+    // Only the exports replace a file silently: the document's own replaces one when told to.
+    for (;;)
+    {
+        if (!m_services.GetSaveFileName(dialog, strTarget))
+            return false;
+        std::error_code error;
+        if (!std::filesystem::exists(strTarget, error) ||
+            m_services.MessageBox(strTarget + " esiste già. Vuoi sostituirlo?", CServices::MB_YESNO) ==
+                CServices::IDYES)
+            return true;
+        dialog.strInitialName = strTarget;
+    }
 }
 
 bool CDocument::SaveModified()
@@ -129,10 +143,10 @@ void CDocument::SetTitle(const std::string& strTitle)
     TitleChanged();
 }
 
-void CDocument::UpdateAllViews()
+void CDocument::UpdateAllViews(int nHint)
 {
-    for (const std::function<void()>& update : m_views)
-        update();
+    for (const std::function<void(int)>& update : m_views)
+        update(nHint);
 }
 
 void CDocument::OnFileSave()

@@ -45,8 +45,9 @@ public:
     const std::string& GetPathName() const { return m_strPathName; }
     void SetTitle(const std::string& strTitle);
     const std::string& GetTitle() const { return m_strTitle; }
-    // Every view's update notification runs.
-    void UpdateAllViews();
+    // Every view's update notification runs with the hint, which says what changed: 0 for the
+    // whole document.
+    void UpdateAllViews(int nHint = 0);
 
     CServices& GetServices() { return m_services; }
 
@@ -55,7 +56,7 @@ public:
     std::string m_strDefaultTitle;
     // Called after the title, path or modified flag changes, and to update the views.
     std::function<void()> m_onTitleChanged;
-    std::vector<std::function<void()>> m_views;
+    std::vector<std::function<void(int)>> m_views;
     // Called after a successful open or save with its path (the recent-file list).
     std::function<void(const std::string&)> m_onFileUsed;
 
@@ -74,6 +75,8 @@ private:
     CDocument& operator=(const CDocument&) = delete;
 
     void TitleChanged();
+    // The save dialog for the document's file, asking before it replaces one; false when cancelled.
+    bool AskSaveName(std::string& strTarget);
 
     CServices& m_services;
     std::string m_strTitle;

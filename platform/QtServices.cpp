@@ -78,6 +78,12 @@ int CQtServices::MessageBox(const std::string& strText, int nButtons)
                     QMessageBox::Ok, m_pParent);
     if (nButtons == MB_OKCANCEL)
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    if (nButtons == MB_YESNO)
+    {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
+    }
     return box.exec() == QMessageBox::Ok ? IDOK : IDCANCEL;
 }
 

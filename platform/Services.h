@@ -28,11 +28,14 @@ public:
     {
         MB_OK = 0,
         MB_OKCANCEL = 1,
+        MB_YESNO = 4,
     };
     enum EAnswer
     {
         IDOK = 1,
         IDCANCEL = 2,
+        IDYES = 6,
+        IDNO = 7,
     };
     // The answers to "save the changes?".
     enum ESaveAnswer
@@ -49,7 +52,7 @@ public:
     // A save dialog that does not ask before overwriting; false when cancelled. The default
     // extension is added to a name typed without one.
     virtual bool GetSaveFileName(const SFileDialog& dialog, std::string& strPath) = 0;
-    // Texts are UTF-8. Returns IDOK or IDCANCEL.
+    // Texts are UTF-8. Returns IDOK or IDCANCEL, or IDYES or IDNO.
     virtual int MessageBox(const std::string& strText, int nButtons) = 0;
     // Asks whether to save the changes to the named document before it is closed.
     virtual ESaveAnswer AskSaveChanges(const std::string& strTitle) = 0;
@@ -71,7 +74,7 @@ public:
     bool ExportFile(const SFileDialog& dialog, CFile& file, const std::function<void()>& write,
                     const std::function<bool()>& canWrite = nullptr);
 
-    // The window the dialogs belong to.
+    // The window the dialogs belong to: they open above it and centred on it.
     QWidget* m_pParent = nullptr;
 
     // While it lives, the dialogs belong to the window that asks, so that they stack over it and

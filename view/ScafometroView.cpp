@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QWheelEvent>
+#include <cmath>
 #include <optional>
 
 #include "dialogs/DiscontinuityDlg.h"
@@ -28,8 +29,10 @@ constexpr float kWheelFactor = 0.001f;
 
 CScafometroView::CClientDC::CClientDC(CScafometroView& view) : m_view(view)
 {
+    // What is drawn here goes on the picture the screen will show, not on one a pass will replace.
+    view.DrawBuffer();
     m_pPainter = std::make_unique<QPainter>(&view.m_buffer);
-    m_pSurface = std::make_unique<CQtSurface>(*m_pPainter, CQtSurface::PrimaryScreenDpiY());
+    m_pSurface = std::make_unique<CQtSurface>(*m_pPainter, view.BufferDpi());
 }
 
 CScafometroView::CClientDC::~CClientDC()
@@ -47,7 +50,7 @@ CSurface& CScafometroView::CClientDC::Surface()
 }
 
 CScafometroView::CScafometroView(CScafometroDoc& document, QPrinter& printer, QWidget* pParent)
-    : QWidget(pParent), m_document(document), m_printer(printer)
+    : QWidget(pParent), m_dlgResult(this), m_document(document), m_printer(printer)
 {
     m_viewport.m_window.Set(-1, -1, 10, 100);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -70,7 +73,7 @@ CScafometroView::CScafometroView(CScafometroDoc& document, QPrinter& printer, QW
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
     OnCommand(ID_FILE_PRINT_DIRECT, [this] { PrintTo(m_printer); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
-    document.m_views.push_back([this] { OnUpdate(); });
+    document.m_views.push_back([this](int nHint) { OnUpdate(nHint); });
 }
 
 CScafometroView::~CScafometroView()
@@ -93,9 +96,14 @@ void CScafometroView::OnDraw(CSurface& surface)
     m_viewport.SetSurface(nullptr);
 }
 
-void CScafometroView::OnUpdate()
+void CScafometroView::OnUpdate(int nHint)
 {
     Invalidate();
+    // A selection kept from before could name another load, or none.
+    if (m_pLoadListDlg)
+        m_pLoadListDlg->OnDocumentUpdate();
+    if (nHint != 0)
+        return;
     if (m_pLoadListDlg)
         m_pLoadListDlg->hide();
     if (m_pDiscontinuityDlg)
@@ -115,25 +123,60 @@ void CScafometroView::Invalidate()
 
 int CScafometroView::SelectedLoad() const
 {
-    return m_pLoadListDlg ? m_pLoadListDlg->m_lbLoads->GetCurSel() + 1 : 0;
+    if (!m_pLoadListDlg)
+        return 0;
+    const int n = m_pLoadListDlg->m_lbLoads->GetCurSel() + 1;
+    // The list box names the loads as it was last filled: a line beyond the loads names none.
+    return n <= m_document.m_listLoads.m_nCount && n <= m_pLoadListDlg->m_lbLoads->GetCount() ? n : 0;
+}
+
+void CScafometroView::SetMode(int nMode)
+{
+    m_nMode = nMode;
+    if (m_pLoadListDlg)
+        m_pLoadListDlg->ShowViewMode(nMode);
+}
+
+QSize CScafometroView::BufferSize() const
+{
+    return size() * devicePixelRatioF();
+}
+
+QPoint CScafometroView::BufferPoint(const QPointF& pt) const
+{
+    return (pt * devicePixelRatioF()).toPoint();
+}
+
+int CScafometroView::BufferDpi() const
+{
+    return static_cast<int>(std::lround(CQtSurface::PrimaryScreenDpiY() * devicePixelRatioF()));
+}
+
+void CScafometroView::DrawBuffer()
+{
+    if (m_buffer.size() != BufferSize())
+    {
+        m_buffer = QImage(BufferSize(), QImage::Format_RGB32);
+        m_viewport.m_rcDevice = SRect{0, 0, m_buffer.width(), m_buffer.height()};
+        m_bDirty = true;
+    }
+    if (!m_bDirty)
+        return;
+    m_bDirty = false;
+    m_buffer.fill(palette().color(QPalette::Base));
+    QPainter painter(&m_buffer);
+    CQtSurface surface(painter, BufferDpi());
+    OnDraw(surface);
+    if (m_zoomBox.m_bActive)
+        m_zoomBox.DrawOn(surface);
+    if (m_panMarker.m_bActive)
+        m_panMarker.DrawOn(surface);
 }
 
 void CScafometroView::paintEvent(QPaintEvent*)
 {
-    if (m_buffer.size() != size())
-    {
-        m_buffer = QImage(size(), QImage::Format_RGB32);
-        m_bDirty = true;
-    }
-    if (m_bDirty)
-    {
-        m_bDirty = false;
-        m_buffer.fill(palette().color(QPalette::Base));
-        QPainter painter(&m_buffer);
-        CQtSurface surface(painter, CQtSurface::PrimaryScreenDpiY());
-        OnDraw(surface);
-    }
-    QPainter(this).drawImage(0, 0, m_buffer);
+    DrawBuffer();
+    QPainter(this).drawImage(QRectF(rect()), m_buffer, QRectF(m_buffer.rect()));
 }
 
 void CScafometroView::resizeEvent(QResizeEvent* pEvent)
@@ -144,13 +187,14 @@ void CScafometroView::resizeEvent(QResizeEvent* pEvent)
 
 void CScafometroView::OnSize()
 {
-    m_viewport.m_rcDevice = SRect{0, 0, width(), height()};
+    const QSize sizeBuffer = BufferSize();
+    m_viewport.m_rcDevice = SRect{0, 0, sizeBuffer.width(), sizeBuffer.height()};
     Invalidate();
 }
 
 void CScafometroView::mousePressEvent(QMouseEvent* pEvent)
 {
-    const QPoint pt = pEvent->position().toPoint();
+    const QPoint pt = BufferPoint(pEvent->position());
     if (pEvent->button() == Qt::RightButton)
         OnRButtonDown(pt.x(), pt.y());
     else if (pEvent->button() == Qt::LeftButton)
@@ -159,13 +203,13 @@ void CScafometroView::mousePressEvent(QMouseEvent* pEvent)
 
 void CScafometroView::mouseMoveEvent(QMouseEvent* pEvent)
 {
-    const QPoint pt = pEvent->position().toPoint();
+    const QPoint pt = BufferPoint(pEvent->position());
     OnMouseMove(pt.x(), pt.y());
 }
 
 void CScafometroView::mouseReleaseEvent(QMouseEvent* pEvent)
 {
-    const QPoint pt = pEvent->position().toPoint();
+    const QPoint pt = BufferPoint(pEvent->position());
     if (pEvent->button() == Qt::RightButton)
         OnRButtonUp(pt.x(), pt.y());
     else if (pEvent->button() == Qt::LeftButton)
@@ -267,13 +311,13 @@ void CScafometroView::OnViewRedraw()
 
 void CScafometroView::OnViewResultant()
 {
-    m_nMode = CGraphPass::modeResultant;
+    SetMode(CGraphPass::modeResultant);
     Invalidate();
 }
 
 void CScafometroView::OnViewDetailed()
 {
-    m_nMode = CGraphPass::modeDetailed;
+    SetMode(CGraphPass::modeDetailed);
     Invalidate();
 }
 
@@ -281,7 +325,7 @@ void CScafometroView::OnViewLoadList()
 {
     if (!m_pLoadListDlg)
     {
-        m_pLoadListDlg = new CLoadListDlg;
+        m_pLoadListDlg = new CLoadListDlg(this);
         m_pLoadListDlg->SetLoadList(&m_document.m_listLoads);
     }
     m_pLoadListDlg->SetView(this);
@@ -304,14 +348,14 @@ void CScafometroView::OnViewResult()
 
 void CScafometroView::OnViewSingleLoad()
 {
-    m_nMode = CGraphPass::modeSingleLoad;
+    SetMode(CGraphPass::modeSingleLoad);
     OnViewLoadList();
     Invalidate();
 }
 
 void CScafometroView::OnViewLoadInWhole()
 {
-    m_nMode = CGraphPass::modeLoadInWhole;
+    SetMode(CGraphPass::modeLoadInWhole);
     OnViewLoadList();
     Invalidate();
 }
@@ -320,7 +364,7 @@ void CScafometroView::OnViewDiscontinuities()
 {
     if (!m_pDiscontinuityDlg)
     {
-        m_pDiscontinuityDlg = new CDiscontinuityDlg;
+        m_pDiscontinuityDlg = new CDiscontinuityDlg(this);
         m_pDiscontinuityDlg->SetLoadList(&m_document.m_listLoads);
     }
     m_pDiscontinuityDlg->SetView(this, &m_viewport);
@@ -412,6 +456,5 @@ void CScafometroView::OnBeginPrinting(QPrinter& printer)
 
 void CScafometroView::OnEndPrinting()
 {
-    m_viewport.m_rcDevice = SRect{0, 0, width(), height()};
-    Invalidate();
+    OnSize();
 }

@@ -73,14 +73,17 @@ public:
     CScafometroDoc& GetDocument() { return m_document; }
     // The drawing pass on any surface: the window's, a printer page's, a preview's.
     void OnDraw(CSurface& surface);
-    // The document changed as a whole: redraw and hide the modeless dialogs.
-    void OnUpdate();
+    // The document changed: redraw, and show the loads list with the loads as they now are. A
+    // change of the whole document (nHint 0) also hides the modeless dialogs.
+    void OnUpdate(int nHint = 0);
     // Invalidate with erase: the next paint runs the drawing pass anew.
     void Invalidate();
     // Prints the graph on the printer as it is set up; false, after saying why, when it cannot start.
     bool PrintTo(QPrinter& printer);
     // The selected load of the loads list, 0 for none.
     int SelectedLoad() const;
+    // The graph's mode, which the loads list's buttons show too.
+    void SetMode(int nMode);
 
     int m_nZoomPending = 0;
     CRubberBand m_zoomBox;
@@ -109,6 +112,14 @@ protected:
 
 private:
     void OnSize();
+    // The back buffer has one pixel per pixel of the screen: the graph is drawn, and the mouse
+    // is read, in those pixels.
+    QSize BufferSize() const;
+    QPoint BufferPoint(const QPointF& pt) const;
+    int BufferDpi() const;
+    // Runs the pending drawing pass into the back buffer, with the figure of a drag in progress
+    // drawn again on it, so that the drag's next move erases it where it is.
+    void DrawBuffer();
     void OnRButtonDown(int x, int y);
     void OnRButtonUp(int x, int y);
     void OnLButtonDown(int x, int y);

@@ -2,6 +2,7 @@
 // the ".p" import, both merges and the five exports, with the bytes the batch tool writes, and
 // every failure reported with the file intact.
 #include <QAction>
+#include <QApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -85,6 +86,32 @@ TEST_F(FileCommandsTest, OpenSaveAndSaveAsRoundTrip)
     EXPECT_EQ(ReadBytes(strEmpty), std::string(8, '\0'));
 }
 
+TEST_F(FileCommandsTest, SavingOverAFileAsksFirst)
+{
+    // "Sa&lva con nome..." and the first "&Salva" of a new document: No goes back to the dialog,
+    // which may be cancelled with nothing written; Yes replaces the file.
+    Start();
+    const std::string strOld = m_scratch.Path("esistente.p3d");
+    for (int nId : {ID_SAVE_AS, ID_SAVE})
+    {
+        testsupport::WriteBytes(strOld, "contenuto precedente");
+        m_services.m_asked.clear();
+        m_services.m_paths = {strOld, ""};
+        m_services.m_answers = {CServices::IDNO};
+        ASSERT_TRUE(Run(nId));
+        EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"save", "message", "save"}));
+        EXPECT_EQ(m_services.Messages(),
+                  std::vector<std::string>({strOld + " esiste già. Vuoi sostituirlo?"}));
+        EXPECT_EQ(m_services.m_asked[1].pParent, &m_pApp->Frame());
+        EXPECT_EQ(ReadBytes(strOld), "contenuto precedente");
+        m_services.m_paths = {strOld};
+        m_services.m_answers = {CServices::IDYES};
+        ASSERT_TRUE(Run(nId));
+        EXPECT_EQ(ReadBytes(strOld), std::string(8, '\0'));
+        ASSERT_TRUE(Run(ID_NEW));
+    }
+}
+
 TEST_F(FileCommandsTest, RefusedOpenLeavesTheDocumentAsItWas)
 {
     Start(Example());
@@ -162,14 +189,17 @@ TEST_F(FileCommandsTest, ClosingAfterTheLoadsListAsksFirst)
     EXPECT_FALSE(m_pApp->Frame().isVisible());
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_EQ(ReadBytes(Example()), strBefore);
-    // Don't save closes without writing.
+    // Don't save closes without writing, and the windows the main window owns go with it.
     m_pApp->Frame().show();
+    ASSERT_TRUE(Run(32771));
+    ASSERT_TRUE(Run(32789));
     Doc().m_listLoads.GoTo(1);
     Doc().m_listLoads.Remove(1);
     Doc().SetModifiedFlag(true);
     m_services.m_saveAnswers = {CServices::saveNo};
     ASSERT_TRUE(Run(ID_EXIT));
-    EXPECT_FALSE(m_pApp->Frame().isVisible());
+    for (QWidget* pWindow : QApplication::topLevelWidgets())
+        EXPECT_FALSE(pWindow->isVisible()) << pWindow->windowTitle().toStdString();
     EXPECT_EQ(ReadBytes(Example()), strBefore);
 }
 
@@ -268,8 +298,11 @@ TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
     const auto expectReported = [&](int nId, const std::string& strTarget, const char* pszCause) {
         const size_t nMessages = m_services.Messages().size();
         m_services.m_paths = {strTarget};
+        // "Sa&lva con nome..." asks first before it replaces a file; the exports do not.
+        const bool bAsks = nId == ID_SAVE_AS && access(strTarget.c_str(), F_OK) == 0;
+        m_services.m_answers = {CServices::IDYES};
         ASSERT_TRUE(Run(nId));
-        ASSERT_EQ(m_services.Messages().size(), nMessages + 1) << nId << " on " << strTarget;
+        ASSERT_EQ(m_services.Messages().size(), nMessages + 1 + bAsks) << nId << " on " << strTarget;
         const std::string& strMessage = m_services.Messages().back();
         EXPECT_NE(strMessage.find("«" + strTarget + "»"), std::string::npos) << strMessage;
         EXPECT_NE(strMessage.find(pszCause), std::string::npos) << strMessage;

@@ -66,6 +66,7 @@ TEST_F(ProgressTest, CancelledWorkLeavesFilesAndDocumentAsTheyWere)
 
     // An export and a save cancelled half way: no new file, the old one intact, nothing to say.
     m_services.m_nCancelAfter = 2;
+    m_services.m_answers = {CServices::IDYES};
     for (int nId : {32796, 57604})
     {
         m_services.m_paths = {nId == 32796 ? m_scratch.Path("disegno.dxf") : strOld};
@@ -77,7 +78,8 @@ TEST_F(ProgressTest, CancelledWorkLeavesFilesAndDocumentAsTheyWere)
     EXPECT_EQ(entries, std::vector<std::string>({"esistente.p3d", "motonave.p3d"}));
     EXPECT_EQ(ReadBytes(strOld), "contenuto precedente");
     EXPECT_EQ(m_pApp->Document().GetPathName(), Example());
-    EXPECT_TRUE(m_services.Messages().empty());
+    EXPECT_EQ(m_services.Messages(), std::vector<std::string>({strOld + " esiste già. Vuoi sostituirlo?"}));
+    m_services.m_asked.clear();
 
     // A cancelled open keeps the document.
     m_pApp->Document().m_listLoads.GoTo(1);

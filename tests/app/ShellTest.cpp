@@ -77,7 +77,7 @@ TEST_F(ShellTest, MenusAreAsTheProgramDefinesThem)
                                                          "-",
                                                          "&Esci"}));
     EXPECT_EQ(Items(Popup(frame, "&Modifica")),
-              QStringList({"-", "Inserisci TUTTI  i carichi di un altro file",
+              QStringList({"Annulla", "Ripeti", "-", "Inserisci TUTTI  i carichi di un altro file",
                            "Inserisci un carico EQUIVALENTE ricavato da un altro file pondera"}));
     QMenu* pView = Popup(frame, "&Visualizza");
     EXPECT_EQ(Items(pView).mid(0, 9),
@@ -223,7 +223,10 @@ TEST_F(ShellTest, CommandLine)
     EXPECT_EQ(printTo.nShell, SLine::filePrintTo);
     EXPECT_EQ(printTo.strPrinter, "Ufficio");
     EXPECT_EQ(CScafometroApp::ParseCommandLine({"/p"}).nShell, SLine::invalid);
-    EXPECT_EQ(CScafometroApp::ParseCommandLine({"a.p3d", "b.p3d"}).nShell, SLine::invalid);
+    // Several files, as a file manager passes them: the first is opened.
+    const SLine several = CScafometroApp::ParseCommandLine({"a.p3d", "b.p3d"});
+    EXPECT_EQ(several.nShell, SLine::fileOpen);
+    EXPECT_EQ(several.strFile, "a.p3d");
 
     // Started on a file, the program shows it at once.
     Start(Example());

@@ -18,7 +18,7 @@ public:
         std::string strText;
         SFileDialog dialog;
         // The window the dialog belonged to.
-        QWidget* pParent;
+        QWidget* pParent = nullptr;
     };
 
     bool GetOpenFileName(const SFileDialog& dialog, std::string& strPath) override;

@@ -2,12 +2,14 @@
 // inverted drag figures, and printing and previewing to PDF.
 #include <QApplication>
 #include <QFile>
+#include <QPainter>
 #include <QProcess>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "AppFixture.h"
 #include "app/MainFrame.h"
+#include "platform/QtSurface.h"
 #include "view/ScafometroView.h"
 
 namespace
@@ -148,6 +150,55 @@ TEST_F(ViewTest, DragFiguresInvertAndEraseThemselves)
     QApplication::sendEvent(&view, &back);
     QApplication::processEvents();
     EXPECT_EQ(view.grab().toImage(), clean);
+
+    // A wheel turn during the drag redraws the graph, before the next move or after it: the box
+    // follows the pointer all the same and leaves nothing behind.
+    for (const bool bPaintBetween : {true, false})
+    {
+        for (const QPointF& pt : {QPointF(300, 200), QPointF(100, 100)})
+        {
+            QMouseEvent drag(QEvent::MouseMove, pt, view.mapToGlobal(pt), Qt::NoButton, Qt::RightButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(&view, &drag);
+            if (pt.x() > 100)
+                Wheel(view, 120);
+            if (bPaintBetween)
+                view.repaint();
+        }
+        view.repaint();
+        QImage fresh(view.size(), QImage::Format_RGB32);
+        fresh.fill(view.palette().color(QPalette::Base));
+        {
+            QPainter painter(&fresh);
+            CQtSurface surface(painter, CQtSurface::PrimaryScreenDpiY());
+            view.OnDraw(surface);
+        }
+        EXPECT_EQ(view.grab().toImage().convertToFormat(QImage::Format_RGB32), fresh) << bPaintBetween;
+    }
+}
+
+TEST_F(ViewTest, SharpOnAHighDensityScreen)
+{
+    Start(Example());
+    CScafometroView& view = View();
+    const qreal dRatio = view.devicePixelRatioF();
+    if (dRatio < 2)
+        GTEST_SKIP() << "run again by its own test with QT_SCALE_FACTOR=2";
+    const QImage image = Painted();
+    ASSERT_EQ(image.size(), view.size() * dRatio);
+    // Lines a screen pixel wide: a picture of the window's size scaled up would show none.
+    int nThin = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2)
+    {
+        for (int x = 0; x + 1 < image.width(); x += 2)
+            nThin += image.pixel(x, y) != image.pixel(x + 1, y) || image.pixel(x, y) != image.pixel(x, y + 1);
+    }
+    EXPECT_GT(nThin, 100);
+    // The mouse is read in the same pixels.
+    const QPoint a(400, 300), b(150, 100);
+    const CVector3 wa = World(view, a * dRatio), wb = World(view, b * dRatio);
+    Drag(Qt::RightButton, a, b);
+    ExpectWindow(view, {wb.GetX(), wa.GetX(), wa.GetY(), wb.GetY()});
 }
 
 TEST_F(ViewTest, ResizeKeepsTheWorldWindow)

@@ -51,7 +51,7 @@ void CCliProcess::SetInputPath(const std::string& strPath)
 CCliProcess::SResult CCliProcess::Run(const std::string& strScratch)
 {
     const std::string strErrPath = strScratch + "/.stderr", strOutPath = strScratch + "/.stdout";
-    std::vector<std::string> words{SCAFOMETRO_CLI};
+    std::vector<std::string> words{m_strProgram};
     words.insert(words.end(), m_args.begin(), m_args.end());
     std::vector<char*> argv;
     for (std::string& strWord : words)
@@ -91,7 +91,7 @@ CCliProcess::SResult CCliProcess::Run(const std::string& strScratch)
                 _exit(125);
         }
         execv(argv[0], argv.data());
-        _exit(127);
+        _exit(kCannotStart);
     }
     if (m_bInputBytes)
     {

@@ -28,6 +28,8 @@ public:
     void SetOutputDescriptor(int fd) { m_nOutput = fd; }
     // RLIMIT_FSIZE in bytes, as "ulimit -f" sets it.
     void SetFileSizeLimit(rlim_t nBytes) { m_nFileSizeLimit = nBytes; }
+    // The batch tool at another path (a copy), instead of the one built.
+    void SetProgram(const std::string& strPath) { m_strProgram = strPath; }
     // Runs as the user "nobody" when started by root, so that permission bits apply.
     void SetUnprivileged() { m_bUnprivileged = true; }
 
@@ -35,9 +37,12 @@ public:
     SResult Run(const std::string& strScratch);
 
     static const int kNoUnprivilegedUser = 121;
+    // The program could not be started.
+    static const int kCannotStart = 127;
 
 private:
     std::vector<std::string> m_args;
+    std::string m_strProgram = SCAFOMETRO_CLI;
     std::string m_strInputBytes;
     std::string m_strInputPath;
     bool m_bInputBytes = false;

@@ -154,6 +154,18 @@ TEST_F(ClipboardImportDlg, HighlightFollowsTheSelectedCellAndTheEditWritesIt)
     QTest::keyClicks(m_pDialog->m_editCell, "5");
     EXPECT_EQ(Grid().GetTextMatrix(1, 1), "105");
     EXPECT_EQ(Grid().GetTextMatrix(2, 3), "7");
+    // The yellow shows on the screen, where the selection would paint over it.
+    const QRect rcCell = Grid().visualRect(Grid().model()->index(0, 1));
+    EXPECT_GT(CountColour(Grid().viewport()->grab(rcCell).toImage(), qRgb(240, 240, 0)), rcCell.width());
+
+    // After another paste the edit shows the current cell, and typing changes that one.
+    Paste(kTwoRows);
+    QTest::keyClicks(m_pDialog->m_editCell, "x");
+    EXPECT_EQ(Grid().GetTextMatrix(1, 0), "Ax");
+    EXPECT_EQ(Grid().GetTextMatrix(1, 1), "10");
+    // A refused paste is told over the grid.
+    Paste("a\tb\r\n");
+    EXPECT_EQ(m_services.m_asked.back().pParent, m_pDialog.get());
 }
 
 TEST_F(ClipboardImportDlg, CommasBecomePointsOutsideTheNamesAndOkImportsWhatTheGridShows)

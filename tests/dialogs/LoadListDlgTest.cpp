@@ -151,6 +151,12 @@ TEST_F(LoadListDlg, FieldsWithoutAFiniteNumberAreRefusedAtThatField)
     Type(dialog.m_editWeight, "1e999");
     EXPECT_EQ(QApplication::focusWidget(), dialog.m_editWeight);
     EXPECT_EQ(Numbers(Load(2))[0], 12.5);
+
+    // Enter in the field adds a load: the prompt shows once, over the list.
+    m_services.m_asked.clear();
+    QTest::keyClick(dialog.m_editWeight, Qt::Key_Return);
+    EXPECT_EQ(m_services.Messages(), Texts_t({CDataExchange::kNotANumber}));
+    EXPECT_EQ(m_services.m_asked.back().pParent, &dialog);
 }
 
 TEST_F(LoadListDlg, AddNewAppendsTheTemporaryLoadAndGivesTheNameTheFocus)
@@ -191,6 +197,7 @@ TEST_F(LoadListDlg, DeleteAsksAndSelectsTheLastLoad)
     Press(dialog.m_btnDelete, {"A", "B", "C"}, 0, false);
     EXPECT_EQ(m_services.Messages(), Texts_t({CLoadListDlg::kDeleteQuestion}));
     EXPECT_EQ(m_services.m_nLastButtons, CServices::MB_OKCANCEL);
+    EXPECT_EQ(m_services.m_asked.back().pParent, &dialog) << "asked over the list, which stays on top";
     Press(dialog.m_btnDelete, {"B", "C"}, 1, true);
     Press(dialog.m_btnDelete, {"B"}, 0, true);
     Press(dialog.m_btnDelete, {}, -1, true);
@@ -219,7 +226,9 @@ TEST_F(LoadListDlg, RadioButtonsSetTheViewsModeAndRedraw)
         Painted();
         EXPECT_GT(View().m_nPasses, nPasses);
     }
-    // The view's mode commands open the list with their button checked.
+    // The view's mode commands open the list with their button checked; the others check theirs.
+    Run(32779);
+    EXPECT_TRUE(dialog.m_radioMode->button(1)->isChecked());
     Run(32780);
     EXPECT_EQ(View().m_nMode, 2);
     QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -263,11 +272,18 @@ TEST_F(LoadListDlg, PickingInTheWholeSelectsTheLoadUnderThePointer)
     EXPECT_EQ(pick(5), 1);
 }
 
-TEST_F(LoadListDlg, UpdatingTheDocumentHidesIt)
+TEST_F(LoadListDlg, UpdatingTheDocumentHidesItAndForgetsTheSelection)
 {
     CLoadListDlg& dialog = OpenWithThree();
     Run(32789);
+    Click(dialog.m_radioMode->button(2));
+    SelectLine(dialog.m_lbLoads, 2);
+    // Loads replaced as a file opened in their place: a line beyond them names none.
+    Doc().m_listLoads.Remove(3);
+    EXPECT_EQ(View().SelectedLoad(), 0);
     Doc().UpdateAllViews();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(View().m_pDiscontinuityDlg->isVisible());
+    EXPECT_EQ(Lines(dialog.m_lbLoads), Texts_t({"A", "B"}));
+    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), -1);
 }

@@ -5,7 +5,10 @@
 #include <QTest>
 
 #include "DialogFixture.h"
+#include "app/MainFrame.h"
 #include "dialogs/BonjeanDlg.h"
+#include "dialogs/DiscontinuityDlg.h"
+#include "dialogs/LoadListDlg.h"
 #include "dialogs/MSFlexGrid.h"
 #include "dialogs/ResultDlg.h"
 
@@ -73,4 +76,27 @@ TEST_F(BonjeanDlg, EditsMirrorTheSelectedCellAndTheTablesStartEmpty)
         EXPECT_EQ(dialog.m_gridMoments->GetTextMatrix(1, 1), "");
         EXPECT_EQ(dialog.m_editAreas->text(), "");
     });
+}
+
+TEST_F(ResultDlg, DialogsBelongToTheMainWindowAndOpenCentredOnIt)
+{
+    // Each opens above the main window and centred on it, and goes with it.
+    QWidget& frame = m_pApp->Frame();
+    frame.setGeometry(60, 40, 700, 500);
+    const auto expectOwned = [&frame](QWidget* pWindow) {
+        ASSERT_TRUE(pWindow && pWindow->isWindow() && pWindow->parentWidget());
+        EXPECT_EQ(pWindow->parentWidget()->window(), &frame) << pWindow->windowTitle().toStdString();
+        const QPoint ptOffset = pWindow->frameGeometry().center() - frame.frameGeometry().center();
+        EXPECT_LE(ptOffset.manhattanLength(), 4) << pWindow->windowTitle().toStdString();
+    };
+    for (int nId : {32774, 32807})
+        WithModal([&] { Run(nId); },
+                  [&](QWidget* pModal) {
+                      expectOwned(pModal);
+                      QTest::keyClick(pModal, Qt::Key_Escape);
+                  });
+    Run(32789);
+    expectOwned(View().m_pDiscontinuityDlg);
+    Run(32771);
+    expectOwned(View().m_pLoadListDlg);
 }
