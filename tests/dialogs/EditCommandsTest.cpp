@@ -1,12 +1,9 @@
 // Undo and redo over every kind of change to the loads, and copy and paste with a spreadsheet.
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTest>
-#include <cstring>
 
 #include "DialogFixture.h"
 #include "TestSupport.h"
@@ -17,29 +14,18 @@
 #include "dialogs/MSFlexGrid.h"
 #include "dialogs/QtListBox.h"
 
-using testsupport::ReadBytes;
-
-namespace
-{
-const char* const kRows = "A\t10\t0\t5\t2\t0\t3\r\nB\t4\t5\t7\t1\t0\t1\r\n";
-
-void SetClipboard(const char* pszText)
-{
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(pszText));
-}
-} // namespace
+using testsupport::SameBytes;
 
 class EditCommands : public CDialogFixture
 {
 protected:
-    // The loads as the document's file would hold them now.
-    std::string Bytes(bool bNormalised = false)
+    // The loads as the document's file would hold them now, normalised as a repaint leaves them.
+    std::string Bytes(bool bNormalised = true)
     {
         if (bNormalised)
             Doc().m_listLoads.RebuildAbscissae();
         return testsupport::Saved(Doc().m_listLoads, m_scratch.Path("ora.p3d"));
     }
-    // Keys pressed in the main window.
     void Keys(const char* pszKeys)
     {
         Activate(&m_pApp->Frame());
@@ -50,19 +36,24 @@ protected:
         m_pApp->Frame().UpdateCommandStates();
         return m_pApp->Frame().Action(nId)->isEnabled();
     }
+    static void SetClipboard(const QString& strText) { QGuiApplication::clipboard()->setText(strText); }
 
     testsupport::CScratchDir m_scratch;
 };
 
 TEST_F(EditCommands, UndoAndRedoGoThroughEveryKindOfChange)
 {
-    const std::string strFile = m_scratch.Path("stima.p3d");
-    testsupport::WriteBytes(strFile, ReadBytes(SCAFOMETRO_EXAMPLES "/motonave.p3d"));
-    m_services.m_paths = {strFile};
+    m_services.m_paths = {m_scratch.Path("stima.p3d")};
+    testsupport::WriteBytes(m_services.m_paths[0],
+                            testsupport::ReadBytes(SCAFOMETRO_EXAMPLES "/motonave.p3d"));
     Run(57601);
-    const std::string strOpened = Bytes();
-    EXPECT_FALSE(Enabled(57643));
+    const std::string strOpened = Bytes(false);
     CLoadListDlg& dialog = OpenLoadList();
+    const QString strRows = "A\t10\t0\t5\t2\t0\t3\r\nB\t4\t5\t7\t1\t0\t1\r\n";
+    const auto open = [&](const char* pszFile, int nId) {
+        m_services.m_paths = {testsupport::DataPath(pszFile)};
+        Run(nId);
+    };
     const std::vector<std::function<void()>> changes = {
         [&] { SelectLine(dialog.m_lbLoads, 1), Type(dialog.m_editX1, "3.75"); },
         [&] { Type(dialog.m_editName, "Rinominato"); },
@@ -71,7 +62,7 @@ TEST_F(EditCommands, UndoAndRedoGoThroughEveryKindOfChange)
         [&] { SelectLine(dialog.m_lbLoads, 5), Click(dialog.m_btnMoveUp); },
         [&] { SelectLine(dialog.m_lbLoads, 2), Click(dialog.m_btnMoveDown); },
         [&] {
-            SetClipboard(kRows);
+            SetClipboard(strRows);
             WithModal([&] { Click(dialog.m_btnImport); },
                       [&](QWidget* pModal) {
                           auto* pImport = qobject_cast<CClipboardImportDlg*>(pModal);
@@ -79,31 +70,28 @@ TEST_F(EditCommands, UndoAndRedoGoThroughEveryKindOfChange)
                           pImport->accept();
                       });
         },
-        [&] { m_services.m_paths = {testsupport::DataPath("merge/altro.p3d")}, Run(32798); },
-        [&] { m_services.m_paths = {testsupport::DataPath("merge/altro.p3d")}, Run(32799); },
-        [&] { SetClipboard(kRows), Keys("Ctrl+V"); },
-        [&] { m_services.m_paths = {testsupport::DataPath("old-two-loads/estimate.p")}, Run(32797); },
+        [&] { open("merge/altro.p3d", 32798); },
+        [&] { open("merge/altro.p3d", 32799); },
+        [&] { SetClipboard(strRows), Keys("Ctrl+V"); },
+        [&] { open("old-two-loads/estimate.p", 32797); },
     };
-    std::vector<std::string> states = {Bytes(true)};
+    std::vector<std::string> states = {Bytes()};
     for (const auto& change : changes)
     {
         Run(32771);
         change();
-        states.push_back(Bytes(true));
+        states.push_back(Bytes());
         EXPECT_FALSE(states.back() == states[states.size() - 2]) << "change " << states.size() - 1;
     }
-    EXPECT_EQ(Doc().m_undoStack.count(), static_cast<int>(changes.size())) << "one step each";
+    ASSERT_EQ(Doc().m_undoStack.count(), static_cast<int>(changes.size())) << "one step each";
 
     // Back all the way, from the menu and both keys, then forward again: each step as it was.
     Doc().SetModifiedFlag(false);
     for (size_t i = changes.size(); i-- > 0;)
     {
         i % 3 == 0 ? Run(57643) : Keys(i % 3 == 1 ? "Ctrl+Z" : "Alt+Backspace");
-        if (i == 0)
-        {
-            EXPECT_TRUE(testsupport::SameBytes(Bytes(), strOpened)) << "the file as opened";
-        }
-        EXPECT_TRUE(testsupport::SameBytes(Bytes(true), states[i])) << "undo to " << i;
+        EXPECT_TRUE(i > 0 || SameBytes(Bytes(false), strOpened)) << "the file as opened";
+        EXPECT_TRUE(SameBytes(Bytes(), states[i])) << "undo to " << i;
         EXPECT_EQ(Lines(dialog.m_lbLoads), Names());
         EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), -1);
     }
@@ -112,52 +100,45 @@ TEST_F(EditCommands, UndoAndRedoGoThroughEveryKindOfChange)
     for (size_t i = 1; i <= changes.size(); ++i)
     {
         i % 2 ? Run(57644) : Keys(i % 4 ? "Ctrl+Y" : "Ctrl+Shift+Z");
-        EXPECT_TRUE(testsupport::SameBytes(Bytes(true), states[i])) << "redo to " << i;
+        EXPECT_TRUE(SameBytes(Bytes(), states[i])) << "redo to " << i;
     }
     EXPECT_FALSE(Enabled(57644));
-
-    // A new document starts with nothing to undo.
     m_services.m_saveAnswers = {CServices::saveNo};
     Run(57600);
-    EXPECT_FALSE(Enabled(57643));
+    EXPECT_FALSE(Enabled(57643)) << "a new document has nothing to undo";
 }
 
 TEST_F(EditCommands, CopyAndPasteRoundTripBitForBitAndABadTableIsRefused)
 {
-    EXPECT_FALSE(Enabled(57634)) << "no loads to copy";
     QGuiApplication::clipboard()->clear();
-    EXPECT_FALSE(Enabled(57637)) << "no text to paste";
+    EXPECT_FALSE(Enabled(57634) || Enabled(57637)) << "no loads to copy, no text to paste";
     AddLoad("Motore \xe8 \x80", 0.1, 1.0 / 3, 7, 2, -0.0, 5e-324);
     AddLoad("Serbatoio", -123456.789e10, 1e-300, 1e300, 0.7, 1.7976931348623157e308, 3);
     Doc().UpdateAllViews();
-    const std::string strBefore = Bytes();
-
+    const std::string strBefore = Bytes(false);
     Keys("Ctrl+C");
     const QString strCopied = QGuiApplication::clipboard()->text();
-    EXPECT_TRUE(strCopied.startsWith(
-        QString::fromUtf8("Motore \u00e8 \u20ac\t0.1\t0.3333333333333333\t7\t2\t-0\t5e-324\r\n")))
-        << strCopied.toStdString();
+    EXPECT_EQ(strCopied.section("\r\n", 0, 0),
+              QString::fromUtf8("Motore \u00e8 \u20ac\t0.1\t0.3333333333333333\t7\t2\t-0\t5e-324"));
     EXPECT_EQ(strCopied.count('\t'), 12);
     EXPECT_TRUE(strCopied.endsWith("\r\n"));
 
     m_services.m_saveAnswers = {CServices::saveNo};
     Run(57600);
     Keys("Shift+Ins");
-    EXPECT_TRUE(testsupport::SameBytes(Bytes(), strBefore)) << "the same loads, bit for bit";
+    EXPECT_TRUE(SameBytes(Bytes(false), strBefore)) << "the same loads, bit for bit";
     EXPECT_TRUE(Doc().IsModified());
     Keys("Ctrl+V");
-    EXPECT_EQ(Doc().m_listLoads.m_nCount, 4);
     Run(57643);
-    EXPECT_TRUE(testsupport::SameBytes(Bytes(), strBefore)) << "a paste is one step";
+    EXPECT_TRUE(SameBytes(Bytes(false), strBefore)) << "a paste is one step";
 
     // A table of other than seven columns changes nothing.
     SetClipboard("a\tb\tc\r\n");
-    const int nSteps = Doc().m_undoStack.count();
     Doc().SetModifiedFlag(false);
     Run(57637);
     EXPECT_EQ(m_services.Messages(), std::vector<std::string>({CClipboardTable::kBadFormat}));
-    EXPECT_TRUE(testsupport::SameBytes(Bytes(), strBefore));
-    EXPECT_EQ(Doc().m_undoStack.count(), nSteps);
+    EXPECT_TRUE(SameBytes(Bytes(false), strBefore));
+    EXPECT_EQ(Doc().m_undoStack.count(), 2);
     EXPECT_FALSE(Doc().IsModified());
 
     // In the loads list Ctrl+C copies the selected load only.
