@@ -32,6 +32,8 @@ void WriteAll(int fd, const std::string& strBytes)
 }
 } // namespace
 
+const char* const CCliProcess::kProgram = SCAFOMETRO_CLI;
+
 CCliProcess::CCliProcess(const std::vector<std::string>& args) : m_args(args) {}
 
 CCliProcess::~CCliProcess() = default;

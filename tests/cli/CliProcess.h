@@ -39,10 +39,12 @@ public:
     static const int kNoUnprivilegedUser = 121;
     // The program could not be started.
     static const int kCannotStart = 127;
+    // The batch tool as built.
+    static const char* const kProgram;
 
 private:
     std::vector<std::string> m_args;
-    std::string m_strProgram = SCAFOMETRO_CLI;
+    std::string m_strProgram = kProgram;
     std::string m_strInputBytes;
     std::string m_strInputPath;
     bool m_bInputBytes = false;

@@ -147,7 +147,7 @@ TEST_F(WriteFault, FolderWithoutWritePermission)
     // Root passes over permission bits: the program then runs as "nobody", for whom they hold. It
     // runs a copy of the tool, since the build may lie where nobody can enter (root's own home).
     const std::string strTool = m_in.Path("scafometro-cli");
-    std::filesystem::copy_file(SCAFOMETRO_CLI, strTool);
+    std::filesystem::copy_file(CCliProcess::kProgram, strTool);
     ASSERT_EQ(chmod(strTool.c_str(), 0755), 0);
     const auto unprivileged = [&strTool](CCliProcess& process) {
         process.SetProgram(strTool);
