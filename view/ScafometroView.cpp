@@ -8,11 +8,11 @@
 #include <cmath>
 #include <optional>
 
+#include "dialogs/CheckDlg.h"
 #include "dialogs/DiscontinuityDlg.h"
 #include "dialogs/HydrostaticsDlg.h"
 #include "dialogs/LoadListDlg.h"
 #include "dialogs/QtListBox.h"
-#include "dialogs/CheckDlg.h"
 #include "dialogs/StrengthDlg.h"
 #include "document/ScafometroDoc.h"
 #include "platform/QtSurface.h"
