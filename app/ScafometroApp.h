@@ -40,7 +40,8 @@ public:
     explicit CScafometroApp(CServices& services);
     ~CScafometroApp() override;
 
-    // The arguments after the program's name: an optional ".p3d" path; "/p FILE" prints on the
+    // The arguments after the program's name: optional ".p3d" paths, of which the first is opened
+    // and the others ignored, as a file manager may pass several; "/p FILE" prints on the
     // default printer and "/pt FILE PRINTER" on the printer named (also "-p", "-pt", since a
     // leading "/" is a path here). A PRINTER ending in ".pdf" is a PDF file.
     static SCommandLine ParseCommandLine(const QStringList& arguments);

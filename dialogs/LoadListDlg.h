@@ -1,7 +1,7 @@
 // The loads list: a modeless window beside the graph that adds, deletes, renames, edits and
 // reorders the document's loads, imports them from a spreadsheet, and sets the graph's mode.
-// Every edit goes straight into the selected load; the list box's selection is the view's
-// selected load.
+// Every edit is a step the document keeps on its undo stack; the list box's selection is the
+// view's selected load.
 #pragma once
 
 #include <QDialog>
