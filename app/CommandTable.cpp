@@ -72,6 +72,7 @@ const std::vector<SCommand> kCommands = {
      "Calcola le curve idrostatiche dalla tabella delle aree"},
     {32812, kCalc, "Verifica condizioni di carico...", "", nullptr, nullptr,
      "Verifica le condizioni di carico rispetto ai limiti ammissibili"},
+    {32813, kCalc, "Riepilogo per gruppi...", "", nullptr, nullptr, "Pesi e baricentri per gruppo di codice"},
     {0, kView, nullptr, nullptr, nullptr, nullptr, nullptr},
     {32778, kView, "Grafico risultante", "", nullptr, nullptr, ""},
     {32779, kView, "Grafico particolareggiato", "", nullptr, nullptr, ""},

@@ -77,6 +77,12 @@ public:
     void DrawCumulative(CViewport& viewport);
     void DrawSelectedLoad(int n, CViewport& viewport);
     void FillLoadBand(int n, CViewport& viewport, std::uint32_t crColour);
+    // The same for loads stacked in the order given, which need not be the list's: an outline per
+    // load, each the sum of the loads up to it; and the strip that the loads from position nBelow
+    // (counted from 0) on add above those before them.
+    void DrawStacked(const std::vector<CLoad*>& stack, CViewport& viewport);
+    void FillBand(const std::vector<CLoad*>& stack, size_t nBelow, CViewport& viewport,
+                  std::uint32_t crColour);
     int PickLoad(double x, double y);
     // From the resultant's limits, which a drawing pass computes once for all three right after
     // its rebuild of the abscissae (model/ResultantLimits.h).

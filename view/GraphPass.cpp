@@ -47,3 +47,26 @@ bool CGraphPass::Draw(CSurface& surface, int& nMode, int nSelected, bool bAutoZo
     m_list.DrawAxes(m_viewport, limits.m_dMax);
     return true;
 }
+
+bool CGraphPass::DrawSet(CSurface& surface, const std::function<bool(const CLoad&)>& inSet, bool bAutoZoom)
+{
+    m_viewport.SetSurface(&surface);
+    if (m_list.m_nCount == 0)
+        return false;
+    m_list.RebuildAbscissae();
+    const CResultantLimits limits(m_list);
+    if (bAutoZoom)
+        m_list.ComputePlotBounds(m_viewport, limits);
+    if (!m_viewport.CanMap())
+        return false;
+    std::vector<CLoad*> stack;
+    std::vector<CLoad*> set;
+    for (CLoad* pLoad : m_list.Loads())
+        (inSet(*pLoad) ? set : stack).push_back(pLoad);
+    const size_t nBelow = stack.size();
+    stack.insert(stack.end(), set.begin(), set.end());
+    m_list.DrawStacked(stack, m_viewport);
+    m_list.FillBand(stack, nBelow, m_viewport, kBandColour);
+    m_list.DrawAxes(m_viewport, limits.m_dMax);
+    return true;
+}

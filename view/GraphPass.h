@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "view/Surface.h"
 
+class CLoad;
 class CLoadList;
 class CViewport;
 
@@ -32,9 +34,14 @@ public:
     // this pass; an empty list, or a window or device rectangle with no width or height, draws
     // nothing. Returns whether anything was drawn.
     bool Draw(CSurface& surface, int& nMode, int nSelected, bool bAutoZoom);
+    // The graph of one load within the whole drawn for a set of loads, those for which inSet
+    // holds: every load stacked, the others first, then the set's in list order, and the set's
+    // strip filled above the resultant of the others. Returns whether anything was drawn.
+    bool DrawSet(CSurface& surface, const std::function<bool(const CLoad&)>& inSet, bool bAutoZoom);
 
 private:
     CGraphPass(const CGraphPass&) = delete;
+
     CGraphPass& operator=(const CGraphPass&) = delete;
 
     CLoadList& m_list;

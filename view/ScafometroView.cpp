@@ -14,6 +14,7 @@
 #include "dialogs/LoadListDlg.h"
 #include "dialogs/QtListBox.h"
 #include "dialogs/StrengthDlg.h"
+#include "dialogs/WeightGroupsDlg.h"
 #include "document/ScafometroDoc.h"
 #include "platform/QtSurface.h"
 #include "platform/WaitCursor.h"
@@ -68,6 +69,7 @@ CScafometroView::CScafometroView(CScafometroDoc& document, QPrinter& printer, QW
     OnCommand(ID_VIEW_STRENGTH, [this] { OnViewStrength(); });
     OnCommand(ID_VIEW_CHECK, [this] { OnViewCheck(); });
     OnCommand(ID_VIEW_HYDROSTATICS, [this] { OnViewHydrostatics(); });
+    OnCommand(ID_VIEW_GROUPS, [this] { OnViewGroups(); });
     OnCommand(ID_ZOOM_OUT, [this] { OnZoomOut(); });
     OnCommand(ID_ZOOM_AUTO, [this] { OnZoomAuto(); });
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
@@ -83,6 +85,7 @@ CScafometroView::~CScafometroView()
     delete m_pStrengthDlg;
     delete m_pCheckDlg;
     delete m_pHydrostaticsDlg;
+    delete m_pGroupsDlg;
 }
 
 void CScafometroView::OnDraw(CSurface& surface)
@@ -113,6 +116,8 @@ void CScafometroView::OnUpdate(int nHint)
         m_pStrengthDlg->ResetResult();
     if (m_pCheckDlg)
         m_pCheckDlg->ResetResult();
+    if (m_pGroupsDlg)
+        m_pGroupsDlg->Refresh();
 }
 
 void CScafometroView::Invalidate()
@@ -400,6 +405,18 @@ void CScafometroView::OnViewHydrostatics()
     m_pHydrostaticsDlg->show();
     m_pHydrostaticsDlg->raise();
     m_pHydrostaticsDlg->activateWindow();
+}
+
+void CScafometroView::OnViewGroups()
+{
+    if (!m_pGroupsDlg)
+        m_pGroupsDlg =
+            new CWeightGroupsDlg(m_document.m_listLoads, m_document.GetServices(), m_printer, window());
+    else
+        m_pGroupsDlg->Refresh();
+    m_pGroupsDlg->show();
+    m_pGroupsDlg->raise();
+    m_pGroupsDlg->activateWindow();
 }
 
 void CScafometroView::OnZoomOut()

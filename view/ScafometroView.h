@@ -20,6 +20,7 @@ class CScafometroDoc;
 class CCheckDlg;
 class CHydrostaticsDlg;
 class CStrengthDlg;
+class CWeightGroupsDlg;
 class CSurface;
 class QPainter;
 class QPrinter;
@@ -44,6 +45,7 @@ public:
         ID_VIEW_STRENGTH = 32810,
         ID_VIEW_HYDROSTATICS = 32811,
         ID_VIEW_CHECK = 32812,
+        ID_VIEW_GROUPS = 32813,
         ID_FILE_PRINT = 57607,
         ID_FILE_PRINT_DIRECT = 57608,
         ID_FILE_PRINT_PREVIEW = 57609,
@@ -99,6 +101,8 @@ public:
     QPointer<CCheckDlg> m_pCheckDlg;
     // The curves of form's window, likewise.
     QPointer<CHydrostaticsDlg> m_pHydrostaticsDlg;
+    // The weight groups window, a child of the main window that closes with it.
+    QPointer<CWeightGroupsDlg> m_pGroupsDlg;
     // How many drawing passes have run (the tests wait for a repaint with it).
     int m_nPasses = 0;
 
@@ -137,6 +141,7 @@ private:
     void OnViewStrength();
     void OnViewCheck();
     void OnViewHydrostatics();
+    void OnViewGroups();
     void OnZoomOut();
     void OnZoomAuto();
     void OnFilePrint();

@@ -1,0 +1,40 @@
+// The groups window's graph, drawn by the view's pass for a set of loads.
+#include "dialogs/GroupGraphWnd.h"
+
+#include <QPainter>
+
+#include "model/Load.h"
+#include "model/WeightGroups.h"
+#include "platform/QtSurface.h"
+#include "view/GraphPass.h"
+
+CGroupGraphWnd::CGroupGraphWnd(CLoadList& list, QWidget* pParent) : QWidget(pParent), m_list(list)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Grafico del gruppo"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMinimumSize(300, 150);
+}
+
+void CGroupGraphWnd::SetGroup(const std::string& strName, int nLevel)
+{
+    m_strGroup = strName;
+    m_nLevel = nLevel;
+    update();
+}
+
+void CGroupGraphWnd::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // Paper white, as the batch tool's pictures and the printed graph.
+    painter.fillRect(rect(), Qt::white);
+    CQtSurface surface(painter, CQtSurface::PrimaryScreenDpiY());
+    m_viewport.m_rcDevice = SRect{0, 0, width(), height()};
+    // The loads are matched by name at every paint, so that the strip follows renamed loads.
+    const auto inGroup = [this](const CLoad& load) {
+        return !m_strGroup.empty() &&
+               (m_nLevel == 0 || CWeightGroups::GroupOf(load.m_strName, m_nLevel) == m_strGroup);
+    };
+    m_bDrawn = CGraphPass(m_list, m_viewport).DrawSet(surface, inGroup, true);
+    m_viewport.SetSurface(nullptr);
+}
