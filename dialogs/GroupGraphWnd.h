@@ -2,6 +2,7 @@
 // strip filled green above the resultant of all the others, fitted to the window at every paint.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <string>
 
@@ -17,7 +18,7 @@ public:
     explicit CGroupGraphWnd(CLoadList& list, QWidget* pParent = nullptr);
 
     // The group whose loads make the strip, named as the groups are at nLevel (1 to 9); level 0
-    // takes every load, and an empty name none.
+    // takes every load, and an empty name none. The graph is drawn anew at the next paint.
     void SetGroup(const std::string& strName, int nLevel);
 
     // The mapping of the last paint, the automatic fit of the loads to the window.
@@ -29,6 +30,10 @@ protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
+    // Drawn into an image, whose pixels the surface sets directly for the many outlines, and shown
+    // from it until the group or the size changes.
+    QImage m_buffer;
+    bool m_bDirty = true;
     CLoadList& m_list;
     std::string m_strGroup;
     int m_nLevel = 0;

@@ -1,9 +1,11 @@
 // The dialogs' speed as a user feels it, offscreen: a 10,000-row spreadsheet table pasted into the
 // import grid and taken with OK, the loads list filled with 10,000 loads, and a load picked with
-// the mouse among 1,000 in the mode of one load within the whole.
+// the mouse among 1,000 in the mode of one load within the whole; the groups window's tree filled
+// from 10,000 coded loads, and its graph of a group among 1,000.
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <QTreeWidget>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <string>
@@ -13,10 +15,12 @@
 #include "app/ScafometroApp.h"
 #include "bench/model/EstimateGenerator.h"
 #include "dialogs/ClipboardImportDlg.h"
+#include "dialogs/GroupGraphWnd.h"
 #include "dialogs/LoadListDlg.h"
 #include "dialogs/LoadTableImport.h"
 #include "dialogs/MSFlexGrid.h"
 #include "dialogs/QtListBox.h"
+#include "dialogs/WeightGroupsDlg.h"
 #include "document/File.h"
 #include "document/ScafometroDoc.h"
 #include "model/LoadList.h"
@@ -145,11 +149,45 @@ void BM_PickAmong1000(benchmark::State& state)
     if (nPicked == 0)
         state.SkipWithError("no load was picked");
 }
+// The window's refresh: the sums at the tree's three levels and the tree filled anew.
+void BM_GroupsTree10000(benchmark::State& state)
+{
+    SProgram program(10000);
+    CEstimateGenerator::AddGroupCodes(program.app.Document().m_listLoads);
+    program.app.Frame().RouteCommand(CScafometroView::ID_VIEW_GROUPS);
+    CWeightGroupsDlg& dialog = *program.app.View().m_pGroupsDlg;
+    QApplication::processEvents();
+    for (auto _ : state)
+        dialog.Refresh();
+    state.counters["rows"] = dialog.m_treeGroups->topLevelItemCount();
+    if (dialog.m_treeGroups->topLevelItemCount() < 10)
+        state.SkipWithError("the tree does not hold the groups");
+}
+
+// The graph of a group's loads stacked above all the others, as a click on its row draws it.
+void BM_GroupGraph1000(benchmark::State& state)
+{
+    SProgram program(1000);
+    CEstimateGenerator::AddGroupCodes(program.app.Document().m_listLoads);
+    program.app.Frame().RouteCommand(CScafometroView::ID_VIEW_GROUPS);
+    CWeightGroupsDlg& dialog = *program.app.View().m_pGroupsDlg;
+    dialog.m_treeGroups->topLevelItem(2)->setSelected(true);
+    QApplication::processEvents();
+    for (auto _ : state)
+    {
+        dialog.m_wndGraph->SetGroup(dialog.m_treeGroups->topLevelItem(2)->text(0).toStdString(), 1);
+        dialog.m_wndGraph->repaint();
+    }
+    if (!dialog.m_wndGraph->m_bDrawn)
+        state.SkipWithError("the graph was not drawn");
+}
 } // namespace
 
 BENCHMARK(BM_PasteAndOk10000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_FillListBox10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PickAmong1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GroupsTree10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroupGraph1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -22,6 +22,22 @@ void CEstimateGenerator::Fill(CLoadList& list, int nCount, double dLength, unsig
     }
 }
 
+void CEstimateGenerator::AddGroupCodes(CLoadList& list, unsigned nSeed)
+{
+    std::mt19937 random(nSeed);
+    for (CLoad* pLoad : list.Loads())
+    {
+        const std::string strDigits = std::to_string(100 + random() % 900) + std::to_string(random() % 1000);
+        const unsigned nKind = random() % 20;
+        std::string strCode = strDigits.substr(0, 1 + random() % 6);
+        if (nKind == 0)
+            strCode = "Voce";
+        else if (nKind < 5 && strCode.size() >= 3)
+            strCode = strCode.substr(0, 1) + "." + strCode.substr(1, 1) + "." + strCode.substr(2);
+        pLoad->m_strName = strCode + " " + pLoad->m_strName;
+    }
+}
+
 void CEstimateGenerator::Save(const std::string& strPath, int nCount, double dLength, unsigned nSeed)
 {
     CLoadList list;

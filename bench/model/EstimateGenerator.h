@@ -11,6 +11,9 @@ public:
     // nCount loads over a ship of dLength metres, in random order, some overlapping, some
     // triangular, a few deductions.
     static void Fill(CLoadList& list, int nCount, double dLength, unsigned nSeed = 1);
+    // A group code before every name, as yards write them: up to six digits, some dotted, one load
+    // in twenty left without one.
+    static void AddGroupCodes(CLoadList& list, unsigned nSeed = 7);
     // The same estimate saved as a ".p3d" file.
     static void Save(const std::string& strPath, int nCount, double dLength, unsigned nSeed = 1);
 };

@@ -1,7 +1,6 @@
 // The estimate summed by group: 10,000 loads with coded names, at the shallowest, a middle and the
 // deepest level, beside the totals of the same list.
 #include <benchmark/benchmark.h>
-#include <random>
 #include <string>
 
 #include "bench/RatioReporter.h"
@@ -14,22 +13,10 @@ namespace
 constexpr int kLoads = 10000;
 constexpr double kShipLength = 150;
 
-// Codes as yards write them, six digits at most, some dotted, one load in twenty without one.
 void FillCoded(CLoadList& list)
 {
     CEstimateGenerator::Fill(list, kLoads, kShipLength);
-    std::mt19937 random(7);
-    for (CLoad* pLoad : list.Loads())
-    {
-        const std::string strDigits = std::to_string(100 + random() % 900) + std::to_string(random() % 1000);
-        const unsigned nKind = random() % 20;
-        std::string strCode = strDigits.substr(0, 1 + random() % 6);
-        if (nKind == 0)
-            strCode = "Voce";
-        else if (nKind < 5 && strCode.size() >= 3)
-            strCode = strCode.substr(0, 1) + "." + strCode.substr(1, 1) + "." + strCode.substr(2);
-        pLoad->m_strName = strCode + " " + pLoad->m_strName;
-    }
+    CEstimateGenerator::AddGroupCodes(list);
 }
 
 void BM_Groups(benchmark::State& state)
