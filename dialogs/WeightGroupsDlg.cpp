@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTreeWidget>
@@ -94,8 +95,8 @@ CWeightGroupsDlg::CWeightGroupsDlg(CLoadList& list, CServices& services, QPrinte
     m_treeGroups->setSelectionMode(QAbstractItemView::SingleSelection);
     m_treeGroups->setAccessibleName(QStringLiteral("Gruppi"));
     m_treeGroups->header()->setStretchLastSection(false);
-    m_treeGroups->header()->setDefaultSectionSize(100);
-    m_treeGroups->setColumnWidth(0, 140);
+    m_treeGroups->header()->setDefaultSectionSize(88);
+    m_treeGroups->setColumnWidth(0, 120);
     auto* pTreeLabel = new QLabel(QStringLiteral("&Gruppi (dal codice all'inizio del nome del carico):"));
     pTreeLabel->setBuddy(m_treeGroups);
 
@@ -106,6 +107,7 @@ CWeightGroupsDlg::CWeightGroupsDlg(CLoadList& list, CServices& services, QPrinte
     pSplitter->setStretchFactor(0, 1);
     pSplitter->setStretchFactor(1, 1);
     pSplitter->setChildrenCollapsible(false);
+    pSplitter->setSizes({330, 290});
 
     m_spinLevel = new QSpinBox;
     m_spinLevel->setRange(CWeightGroups::kMinLevel, CWeightGroups::kMaxLevel);
@@ -152,6 +154,7 @@ void CWeightGroupsDlg::Refresh()
     }
     const QList<QTreeWidgetItem*> selected = m_treeGroups->selectedItems();
     const CGroupKey selection = selected.isEmpty() ? CGroupKey(-1, QString()) : KeyOf(selected.front());
+    const int nScroll = m_treeGroups->verticalScrollBar()->value();
 
     // The signals wait until the tree is whole, so that the graph is drawn once, for the selection kept.
     const QSignalBlocker blocker(m_treeGroups);
@@ -212,6 +215,7 @@ void CWeightGroupsDlg::Refresh()
         m_treeGroups->setCurrentItem(pSelected);
         pSelected->setSelected(true);
     }
+    m_treeGroups->verticalScrollBar()->setValue(nScroll);
     m_treeGroups->setUpdatesEnabled(true);
     OnSelectGroup();
 }
