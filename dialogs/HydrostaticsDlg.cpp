@@ -163,10 +163,18 @@ CHydrostaticsDlg::CHydrostaticsDlg(CServices& services, QPrinter& printer, QWidg
     // Only the calculation is the default: Enter in any field runs it, not an export.
     for (QPushButton* pButton : {m_btnBrowse, m_btnPrint, m_btnExport, pClose})
         pButton->setAutoDefault(false);
-    connect(m_btnBrowse, &QPushButton::clicked, this, [this] { OnBrowseHull(); });
-    connect(m_btnCompute, &QPushButton::clicked, this, [this] { OnCompute(); });
-    connect(m_btnPrint, &QPushButton::clicked, this, [this] { OnFilePrint(); });
-    connect(m_btnExport, &QPushButton::clicked, this, [this] { OnExportCurvesCsv(); });
+    // What a button asks belongs to this window, so that the message stacks over it and the focus
+    // comes back here.
+    const auto asking = [this](void (CHydrostaticsDlg::*pHandler)()) {
+        return [this, pHandler] {
+            const CServices::CAskedBy asked(m_services, this);
+            (this->*pHandler)();
+        };
+    };
+    connect(m_btnBrowse, &QPushButton::clicked, this, asking(&CHydrostaticsDlg::OnBrowseHull));
+    connect(m_btnCompute, &QPushButton::clicked, this, asking(&CHydrostaticsDlg::OnCompute));
+    connect(m_btnPrint, &QPushButton::clicked, this, asking(&CHydrostaticsDlg::OnFilePrint));
+    connect(m_btnExport, &QPushButton::clicked, this, asking(&CHydrostaticsDlg::OnExportCurvesCsv));
     connect(pClose, &QPushButton::clicked, this, &QDialog::close);
 
     resize(1150, 700);

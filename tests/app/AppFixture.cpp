@@ -1,8 +1,12 @@
 // The program as a test meets it.
 #include "AppFixture.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QSettings>
@@ -51,6 +55,24 @@ bool CAppFixture::Run(int nId)
     return true;
 }
 
+bool CAppFixture::RunMenuItem(const QString& strText)
+{
+    m_pApp->Frame().UpdateCommandStates();
+    QList<QAction*> actions = m_pApp->Frame().menuBar()->actions();
+    while (!actions.isEmpty())
+    {
+        QAction* pAction = actions.takeFirst();
+        if (pAction->menu())
+            actions += pAction->menu()->actions();
+        else if (pAction->text() == strText && pAction->isEnabled())
+        {
+            pAction->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
 QImage CAppFixture::Painted()
 {
     CScafometroView& view = View();
@@ -86,14 +108,43 @@ void CAppFixture::Drag(Qt::MouseButton button, QPoint from, QPoint to)
     QTest::mouseRelease(&view, button, Qt::NoModifier, to);
 }
 
-int CAppFixture::RunCli(const std::vector<std::string>& args)
+int CAppFixture::RunCli(const std::vector<std::string>& args, std::string* pOut, std::string* pErr)
 {
     QStringList arguments;
     for (const std::string& strArg : args)
         arguments << QString::fromStdString(strArg);
     QProcess process;
     process.start(QStringLiteral(SCAFOMETRO_CLI), arguments);
-    if (!process.waitForFinished(60000))
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return -1;
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    if (pOut)
+        *pOut = process.readAllStandardOutput().toStdString();
+    if (pErr)
+        *pErr = process.readAllStandardError().toStdString();
+    return process.exitCode();
+}
+
+QImage CAppFixture::PdfPage(const std::string& strPdf)
+{
+    const QString strStem = QString::fromStdString(strPdf);
+    QProcess::execute("pdftoppm",
+                      {"-png", "-r", "40", "-aa", "no", "-aaVector", "no", "-singlefile", strStem, strStem});
+    return QImage(strStem + ".png");
+}
+
+void CAppFixture::Retype(QLineEdit* pEdit, const QString& strText)
+{
+    QTest::keyClick(pEdit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(pEdit, Qt::Key_Delete);
+    QTest::keyClicks(pEdit, strText);
+}
+
+std::string CAppFixture::MessageOfClick(QAbstractButton* pButton)
+{
+    m_services.m_asked.clear();
+    QTest::mouseClick(pButton, Qt::LeftButton);
+    const std::vector<std::string> messages = m_services.Messages();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(m_services.m_asked.back().pParent, pButton->window());
+    return messages.empty() ? std::string() : messages[0];
 }

@@ -13,6 +13,8 @@
 #include "app/ScafometroApp.h"
 
 class CScafometroView;
+class QAbstractButton;
+class QLineEdit;
 
 class CAppFixture : public ::testing::Test
 {
@@ -24,6 +26,8 @@ protected:
     void Start(const std::string& strFile = "");
     // Runs a command as the menu or toolbar would, through its action; false when it is disabled.
     bool Run(int nId);
+    // Chooses the menu item of that text, in whatever menu it sits; false when none is enabled.
+    bool RunMenuItem(const QString& strText);
     // Waits until the view has painted anew and returns its pixels.
     QImage Painted();
     CScafometroView& View();
@@ -34,8 +38,16 @@ protected:
     // The bundled example, copied into the scratch folder: "Salva" writes back to the file that
     // was opened, and a test must never change the repository's example.
     std::string Example();
-    // Runs the batch tool; returns its exit status.
-    static int RunCli(const std::vector<std::string>& args);
+    // Runs the batch tool; returns its exit status, and its output when asked.
+    static int RunCli(const std::vector<std::string>& args, std::string* pOut = nullptr,
+                      std::string* pErr = nullptr);
+    // The first page of a PDF as pdftoppm draws it at 40 dpi, unsmoothed so that colours stay exact.
+    static QImage PdfPage(const std::string& strPdf);
+    // Types over a field's text.
+    static void Retype(QLineEdit* pEdit, const QString& strText);
+    // Clicks the button after forgetting what was asked before; the one message it gives, which
+    // must belong to the button's window.
+    std::string MessageOfClick(QAbstractButton* pButton);
 
     testsupport::CScratchDir m_scratch;
     CTestServices m_services;

@@ -9,7 +9,6 @@
 #include <QTest>
 
 #include "AppFixture.h"
-#include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "dialogs/CheckDlg.h"
 #include "dialogs/CheckPlotWnd.h"
@@ -42,10 +41,7 @@ protected:
 TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
 {
     Start(Example());
-    const SCommand* pCommand = CCommandTable::Find(CScafometroView::ID_VIEW_CHECK);
-    ASSERT_NE(pCommand, nullptr);
-    EXPECT_STREQ(pCommand->pszPrompt, "Verifica le condizioni di carico rispetto ai limiti ammissibili");
-    ASSERT_TRUE(Run(CScafometroView::ID_VIEW_CHECK));
+    ASSERT_TRUE(RunMenuItem("Verifica condizioni di carico..."));
     CCheckDlg* pDlg = View().m_pCheckDlg;
     ASSERT_NE(pDlg, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(pDlg));
@@ -67,15 +63,11 @@ TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
     EXPECT_EQ(pDlg->m_listConditions->item(1)->text(), "motonave+motonave-arrivo");
 
     // A density that is not a number is refused before anything is read.
-    QTest::keyClick(pDlg->m_editDensity, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(pDlg->m_editDensity, "abc");
-    QTest::mouseClick(pDlg->m_btnCheck, Qt::LeftButton);
-    ASSERT_EQ(m_services.Messages().size(), 1u);
-    EXPECT_EQ(m_services.m_asked.back().pParent, pDlg) << "the message stacks over the window";
+    Retype(pDlg->m_editDensity, "abc");
+    EXPECT_NE(MessageOfClick(pDlg->m_btnCheck).find("abc"), std::string::npos);
     EXPECT_EQ(m_services.m_pParent, &m_pApp->Frame());
     EXPECT_EQ(pDlg->Check(), nullptr);
-    QTest::keyClick(pDlg->m_editDensity, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(pDlg->m_editDensity, "1,025");
+    Retype(pDlg->m_editDensity, "1,025");
     m_services.m_asked.clear();
     QTest::mouseClick(pDlg->m_btnCheck, Qt::LeftButton);
     EXPECT_EQ(m_services.Messages(), std::vector<std::string>());
@@ -111,7 +103,7 @@ TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
     // Closed and opened again, the window remembers the files chosen.
     pDlg->close();
     delete pDlg;
-    ASSERT_TRUE(Run(CScafometroView::ID_VIEW_CHECK));
+    ASSERT_TRUE(RunMenuItem("Verifica condizioni di carico..."));
     EXPECT_EQ(View().m_pCheckDlg->m_editLimits->text().toStdString(), kExamples + "motonave-limiti.csv");
     EXPECT_EQ(View().m_pCheckDlg->m_editHull->text().toStdString(), kExamples + "motonave-bonjean.csv");
 }

@@ -2,14 +2,11 @@
 // item, the table chosen with "Sfoglia...", "Calcola" clicked, a range of drafts typed; its grid
 // and exports set against the batch tool's, its refusals, the curves on screen and on paper.
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
 #include "AppFixture.h"
-#include "app/MainFrame.h"
 #include "dialogs/CurvesOfFormWnd.h"
 #include "dialogs/HydrostaticsDlg.h"
 #include "view/ScafometroView.h"
@@ -19,36 +16,14 @@ using testsupport::ReadBytes;
 namespace
 {
 const std::string kHull = SCAFOMETRO_EXAMPLES "/motonave-bonjean.csv";
-
-void Retype(QLineEdit* pEdit, const QString& strText)
-{
-    QTest::keyClick(pEdit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(pEdit, Qt::Key_Delete);
-    QTest::keyClicks(pEdit, strText);
-}
 } // namespace
 
-class HydrostaticsDlgTest : public CAppFixture
-{
-};
+using HydrostaticsDlgTest = CAppFixture;
 
 TEST_F(HydrostaticsDlgTest, CurvesOfTheExampleAsTheBatchToolWritesThem)
 {
     Start(Example());
-    QMenu* pCalc = nullptr;
-    for (QAction* pAction : m_pApp->Frame().menuBar()->actions())
-    {
-        for (QAction* pItem : pAction->menu() ? pAction->menu()->actions() : QList<QAction*>())
-            pCalc = pItem->text() == "Calcoli" ? pItem->menu() : pCalc;
-    }
-    ASSERT_NE(pCalc, nullptr);
-    QStringList items;
-    for (QAction* pAction : pCalc->actions())
-        items << pAction->text();
-    ASSERT_GE(items.size(), 3);
-    EXPECT_EQ(items.indexOf("Curve idrostatiche..."),
-              items.indexOf("Sollecitazioni della trave nave...") + 1);
-    pCalc->actions()[items.indexOf("Curve idrostatiche...")]->trigger();
+    ASSERT_TRUE(RunMenuItem("Curve idrostatiche..."));
     CHydrostaticsDlg* pDlg = View().m_pHydrostaticsDlg;
     ASSERT_NE(pDlg, nullptr);
     CHydrostaticsDlg& dlg = *pDlg;
@@ -104,11 +79,8 @@ TEST_F(HydrostaticsDlgTest, CurvesOfTheExampleAsTheBatchToolWritesThem)
                                                             {"", "oppure nessuna"}};
     for (const auto& [pszTo, pszWhy] : refusals)
     {
-        m_services.m_asked.clear();
         Retype(dlg.m_editTo, pszTo);
-        QTest::mouseClick(dlg.m_btnCompute, Qt::LeftButton);
-        ASSERT_EQ(m_services.Messages().size(), 1u);
-        EXPECT_NE(m_services.Messages()[0].find(pszWhy), std::string::npos) << m_services.Messages()[0];
+        EXPECT_NE(MessageOfClick(dlg.m_btnCompute).find(pszWhy), std::string::npos);
         EXPECT_EQ(dlg.m_gridCurves->rowCount(), 0);
         EXPECT_FALSE(dlg.m_btnExport->isEnabled());
         EXPECT_FALSE(dlg.m_btnPrint->isEnabled());

@@ -86,7 +86,9 @@ TEST_F(ShellTest, MenusAreAsTheProgramDefinesThem)
     EXPECT_EQ(Items(pView).mid(9),
               QStringList({"Grafico risultante", "Grafico particolareggiato", "Grafico carico isolato",
                            "Grafico con part. individuazione carichi", "-", "Risdisegna"}));
-    EXPECT_EQ(Items(pView->actions()[7]->menu()).first(), "Calcolo Risultante e Baricentro dei pesi");
+    EXPECT_EQ(Items(pView->actions()[7]->menu()),
+              QStringList({"Calcolo Risultante e Baricentro dei pesi", "Sollecitazioni della trave nave...",
+                           "Curve idrostatiche...", "Verifica condizioni di carico..."}));
     EXPECT_EQ(Items(Popup(frame, "Zoom")), QStringList({"Zoom Out", "Auto Zoom"}));
     EXPECT_EQ(Items(Popup(frame, "&?")), QStringList({"Infor&mazioni su Scafometro..."}));
 }
