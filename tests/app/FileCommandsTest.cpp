@@ -133,21 +133,34 @@ TEST_F(FileCommandsTest, RefusedOpenLeavesTheDocumentAsItWas)
     EXPECT_NE(m_services.Messages()[1].find("non esiste"), std::string::npos);
 }
 
-TEST_F(FileCommandsTest, AskToSaveAfterAMerge)
+TEST_F(FileCommandsTest, AskToSaveBeforeANewEstimateAndOnExit)
 {
+    // Opening the loads list marks the document, even without an edit. Cancel keeps everything;
+    // Yes writes the file back and closes.
     Start(Example());
+    ASSERT_TRUE(Run(32771));
+    EXPECT_TRUE(Doc().IsModified());
+    m_services.m_saveAnswers = {CServices::saveCancel};
+    ASSERT_TRUE(Run(ID_EXIT));
+    EXPECT_TRUE(m_pApp->Frame().isVisible());
+    EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"ask-save"}));
+    const std::string strBefore = ReadBytes(Example());
+    m_services.m_saveAnswers = {CServices::saveYes};
+    ASSERT_TRUE(Run(ID_EXIT));
+    EXPECT_FALSE(m_pApp->Frame().isVisible());
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(ReadBytes(Example()), strBefore);
+    m_pApp->Frame().show();
+
+    // After a merge: Cancel keeps it; Yes saves through the dialog, then the new document comes.
     m_services.m_paths = {Merge("altro.p3d")};
     ASSERT_TRUE(Run(32798));
     EXPECT_EQ(m_services.Messages(), std::vector<std::string>({"Import eseguito"}));
-    EXPECT_TRUE(Doc().IsModified());
     const int nMerged = Loads().m_nCount;
-
-    // Cancel keeps everything; Yes saves through the dialog, then the new document comes.
     m_services.m_saveAnswers = {CServices::saveCancel};
     ASSERT_TRUE(Run(ID_NEW));
     EXPECT_EQ(Loads().m_nCount, nMerged);
-    const std::string strSaved = m_scratch.Path("unito.p3d");
-    const std::string strExpected = m_scratch.Path("atteso.p3d");
+    const std::string strSaved = m_scratch.Path("unito.p3d"), strExpected = m_scratch.Path("atteso.p3d");
     ASSERT_EQ(RunCli({"merge-all", Example(), Merge("altro.p3d"), strExpected}), 0);
     m_services.m_saveAnswers = {CServices::saveYes};
     m_services.m_paths = {strSaved};
@@ -159,48 +172,23 @@ TEST_F(FileCommandsTest, AskToSaveAfterAMerge)
     EXPECT_TRUE(SameBytes(ReadBytes(strSaved), ReadBytes(strExpected)));
     EXPECT_EQ(Loads().m_nCount, 0);
 
-    // No discards; a merge of an empty file says so and changes nothing.
+    // A merge of an empty file says so and changes nothing.
     m_services.m_paths = {Merge("nothing.p3d")};
     ASSERT_TRUE(Run(32799));
     EXPECT_EQ(m_services.Messages().back(), "Import non eseguito");
     EXPECT_FALSE(Doc().IsModified());
+    // Don't save closes without writing, and the windows the main window owns go with it.
     m_services.m_paths = {Merge("altro.p3d")};
     ASSERT_TRUE(Run(32799));
     EXPECT_EQ(Loads().m_nCount, 1);
-    m_services.m_saveAnswers = {CServices::saveNo};
-    ASSERT_TRUE(Run(ID_NEW));
-    EXPECT_EQ(Loads().m_nCount, 0);
-}
-
-TEST_F(FileCommandsTest, ClosingAfterTheLoadsListAsksFirst)
-{
-    // Opening the loads list marks the document, even without an edit.
-    Start(Example());
-    ASSERT_TRUE(Run(32771));
-    EXPECT_TRUE(Doc().IsModified());
-    m_services.m_saveAnswers = {CServices::saveCancel};
-    ASSERT_TRUE(Run(ID_EXIT));
-    EXPECT_TRUE(m_pApp->Frame().isVisible());
-    EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"ask-save"}));
-    // Save writes the file back and closes.
-    const std::string strBefore = ReadBytes(Example());
-    m_services.m_saveAnswers = {CServices::saveYes};
-    ASSERT_TRUE(Run(ID_EXIT));
-    EXPECT_FALSE(m_pApp->Frame().isVisible());
-    EXPECT_FALSE(Doc().IsModified());
-    EXPECT_EQ(ReadBytes(Example()), strBefore);
-    // Don't save closes without writing, and the windows the main window owns go with it.
-    m_pApp->Frame().show();
     ASSERT_TRUE(Run(32771));
     ASSERT_TRUE(Run(32789));
-    Doc().m_listLoads.GoTo(1);
-    Doc().m_listLoads.Remove(1);
-    Doc().SetModifiedFlag(true);
+    m_services.m_asked.clear();
     m_services.m_saveAnswers = {CServices::saveNo};
     ASSERT_TRUE(Run(ID_EXIT));
+    EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"ask-save"}));
     for (QWidget* pWindow : QApplication::topLevelWidgets())
         EXPECT_FALSE(pWindow->isVisible()) << pWindow->windowTitle().toStdString();
-    EXPECT_EQ(ReadBytes(Example()), strBefore);
 }
 
 TEST_F(FileCommandsTest, ExportsWriteTheBatchToolsBytes)

@@ -79,26 +79,29 @@ TEST_F(ViewTest, ZoomBoxWheelZoomOutPanAndAutoZoom)
     ExpectWindow(view, {wb.GetX(), wa.GetX(), wa.GetY(), wb.GetY()});
     Painted();
 
-    // One notch of the wheel on x 0..100: 12..88 in, then -12..112 out of 0..100 again.
+    // One notch of the wheel on x 0..100: 12..88 in, -12..112 out; a high-resolution wheel's
+    // fraction of a notch zooms its share.
     ASSERT_TRUE(Run(32784));
-    view.m_viewport.m_window.Set(0, 0, 100, 100);
-    view.m_bAutoZoom = false;
-    Wheel(view, 120);
-    ExpectWindow(view, {12, 88, 12, 88}, 1e-5);
-    view.m_viewport.m_window.Set(0, 0, 100, 100);
-    Wheel(view, -120);
-    ExpectWindow(view, {-12, 112, -12, 112}, 1e-5);
-    // A high-resolution wheel's fraction of a notch zooms its share.
-    view.m_viewport.m_window.Set(0, 0, 100, 100);
-    Wheel(view, 30);
-    ExpectWindow(view, {3, 97, 3, 97}, 1e-5);
-
+    for (const auto& [nDelta, dMin] : {std::pair(120, 12.0), std::pair(-120, -12.0), std::pair(30, 3.0)})
+    {
+        view.m_viewport.m_window.Set(0, 0, 100, 100);
+        view.m_bAutoZoom = false;
+        Wheel(view, nDelta);
+        ExpectWindow(view, {dMin, 100 - dMin, dMin, 100 - dMin}, 1e-5);
+    }
     // Zoom Out right after Auto Zoom.
     ASSERT_TRUE(Run(32784));
     view.m_viewport.m_window.Set(0, 0, 100, 100);
     ASSERT_TRUE(Run(32783));
     ExpectWindow(view, {-10, 110, -10, 110}, 1e-5);
     EXPECT_FALSE(view.m_bAutoZoom);
+    // Resizing keeps the world window and gives the graph the whole client area.
+    m_pApp->Frame().resize(700, 500);
+    QApplication::processEvents();
+    Painted();
+    ExpectWindow(view, {-10, 110, -10, 110}, 1e-5);
+    EXPECT_EQ(view.m_viewport.m_rcDevice.right, view.width());
+    EXPECT_EQ(view.m_viewport.m_rcDevice.bottom, view.height());
 
     // A left drag moves the graph with the pointer.
     Painted();
@@ -183,22 +186,6 @@ TEST_F(ViewTest, SharpOnAHighDensityScreen)
     const CVector3 wa = World(view, a * dRatio), wb = World(view, b * dRatio);
     Drag(Qt::RightButton, a, b);
     ExpectWindow(view, {wb.GetX(), wa.GetX(), wa.GetY(), wb.GetY()});
-}
-
-TEST_F(ViewTest, ResizeKeepsTheWorldWindow)
-{
-    Start(Example());
-    CScafometroView& view = View();
-    Painted();
-    ASSERT_TRUE(Run(32783));
-    Painted();
-    const SWindow zoomed = WindowOf(view);
-    m_pApp->Frame().resize(700, 500);
-    QApplication::processEvents();
-    Painted();
-    ExpectWindow(view, zoomed);
-    EXPECT_EQ(view.m_viewport.m_rcDevice.right, view.width());
-    EXPECT_EQ(view.m_viewport.m_rcDevice.bottom, view.height());
 }
 
 TEST_F(ViewTest, PrintAndPreviewDrawTheGraphOnThePage)
