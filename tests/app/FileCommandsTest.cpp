@@ -74,16 +74,6 @@ TEST_F(FileCommandsTest, OpenSaveAndSaveAsRoundTrip)
               std::vector<std::string>({"copia.p3d", "motonave.p3d"}));
     EXPECT_NE(ReadBytes(strCopy), ReadBytes(Example()));
     EXPECT_EQ(m_pApp->RecentFiles().first(), QString::fromStdString(strCopy));
-
-    // A new document is empty, saves as its 8 bytes and proposes "Pondera.p3d".
-    ASSERT_TRUE(Run(ID_NEW));
-    EXPECT_EQ(Loads().m_nCount, 0);
-    EXPECT_EQ(Doc().GetTitle(), "Pondera");
-    const std::string strEmpty = m_scratch.Path("vuoto.p3d");
-    m_services.m_paths = {strEmpty};
-    ASSERT_TRUE(Run(ID_SAVE));
-    EXPECT_EQ(m_services.m_asked.back().dialog.strInitialName, "Pondera.p3d");
-    EXPECT_EQ(ReadBytes(strEmpty), std::string(8, '\0'));
 }
 
 TEST_F(FileCommandsTest, SavingOverAFileAsksFirst)
@@ -103,6 +93,8 @@ TEST_F(FileCommandsTest, SavingOverAFileAsksFirst)
         EXPECT_EQ(m_services.Messages(),
                   std::vector<std::string>({strOld + " esiste già. Vuoi sostituirlo?"}));
         EXPECT_EQ(m_services.m_asked[1].pParent, &m_pApp->Frame());
+        // A new document is proposed as "Pondera.p3d" and saved as its empty 8 bytes.
+        EXPECT_EQ(m_services.m_asked[0].dialog.strInitialName, "Pondera.p3d");
         EXPECT_EQ(ReadBytes(strOld), "contenuto precedente");
         m_services.m_paths = {strOld};
         m_services.m_answers = {CServices::IDYES};
@@ -168,6 +160,7 @@ TEST_F(FileCommandsTest, AskToSaveBeforeANewEstimateAndOnExit)
     // "Salva" proposes the file's own path, so save-as it elsewhere.
     Doc().SetPathName("");
     ASSERT_TRUE(Run(ID_NEW));
+    EXPECT_EQ(Doc().GetTitle(), "Pondera");
     EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"ask-save", "save"}));
     EXPECT_TRUE(SameBytes(ReadBytes(strSaved), ReadBytes(strExpected)));
     EXPECT_EQ(Loads().m_nCount, 0);
