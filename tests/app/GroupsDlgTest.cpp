@@ -1,9 +1,6 @@
 // The weight groups window as a user meets it: opened from "Calcoli", its tree opened and clicked,
 // the green strip of the group clicked drawn where its loads lie, the export of a level set against
 // the batch tool's bytes, the refresh after an update of the views, and the printed table.
-#include <QMenu>
-#include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -12,7 +9,6 @@
 #include <climits>
 
 #include "AppFixture.h"
-#include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "dialogs/GroupGraphWnd.h"
 #include "dialogs/WeightGroupsDlg.h"
@@ -27,14 +23,6 @@ namespace
 // Group "11" over 0..20 m, "12" over 20..30 m, and "2", listed last, under all of them over 0..40 m
 // at 1 t/m, so that a group's strip lies on the others' resultant only when stacked above it.
 const char* const kNames[] = {"111 A", "1.1.2 B", "12-C", "2 D"};
-
-std::string Cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(SCAFOMETRO_CLI), arguments);
-    process.waitForFinished(60000);
-    return process.readAllStandardOutput().toStdString();
-}
 
 bool IsGreen(const QImage& image, int x, int y)
 {
@@ -86,7 +74,7 @@ protected:
         m_strFile = m_scratch.Path("gruppi.p3d");
         testsupport::Saved(list, m_strFile);
         Start(m_strFile);
-        EXPECT_TRUE(Run(CScafometroView::ID_VIEW_GROUPS));
+        EXPECT_TRUE(RunMenuItem("Riepilogo per gruppi..."));
         CWeightGroupsDlg* pDlg = View().m_pGroupsDlg;
         EXPECT_NE(pDlg, nullptr);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(pDlg));
@@ -150,24 +138,10 @@ protected:
     std::string m_strFile;
 };
 
-TEST_F(GroupsDlgTest, MenuItemIsLastInCalcoliAndTheWindowBelongsToTheMainWindow)
+TEST_F(GroupsDlgTest, OpensFromCalcoliAndBelongsToTheMainWindow)
 {
     Start(Example());
-    QMenu* pCalc = nullptr;
-    for (QAction* pAction : m_pApp->Frame().menuBar()->actions())
-    {
-        for (QAction* pItem : pAction->menu() ? pAction->menu()->actions() : QList<QAction*>())
-        {
-            if (pItem->menu() && pItem->text() == "Calcoli")
-                pCalc = pItem->menu();
-        }
-    }
-    ASSERT_NE(pCalc, nullptr);
-    EXPECT_EQ(pCalc->actions().back()->text(), "Riepilogo per gruppi...");
-    EXPECT_EQ(pCalc->actions().back(), m_pApp->Frame().Action(CScafometroView::ID_VIEW_GROUPS));
-    EXPECT_STREQ(CCommandTable::Find(CScafometroView::ID_VIEW_GROUPS)->pszPrompt,
-                 "Pesi e baricentri per gruppo di codice");
-    pCalc->actions().back()->trigger();
+    ASSERT_TRUE(RunMenuItem("Riepilogo per gruppi..."));
     CWeightGroupsDlg* pDlg = View().m_pGroupsDlg;
     ASSERT_NE(pDlg, nullptr);
     EXPECT_TRUE(pDlg->isVisible());
@@ -177,7 +151,7 @@ TEST_F(GroupsDlgTest, MenuItemIsLastInCalcoliAndTheWindowBelongsToTheMainWindow)
     // The example without codes is one group of everything.
     EXPECT_EQ(Rows(pDlg->m_treeGroups),
               QStringList({"- 42 591.3000 100.0000", "Totale 42 591.3000 100.0000"}));
-    EXPECT_TRUE(Run(CScafometroView::ID_VIEW_GROUPS));
+    EXPECT_TRUE(RunMenuItem("Riepilogo per gruppi..."));
     EXPECT_EQ(View().m_pGroupsDlg, pDlg);
 }
 
@@ -239,7 +213,9 @@ TEST_F(GroupsDlgTest, ExportsTheLevelChosenAsTheBatchToolAndFollowsUpdates)
     dlg.m_spinLevel->setFocus();
     QTest::keyClick(dlg.m_spinLevel, Qt::Key_Up);
     QTest::mouseClick(dlg.m_btnExport, Qt::LeftButton);
-    EXPECT_EQ(ReadBytes(strCsv), Cli({"groups", QString::fromStdString(m_strFile), "-", "--level", "2"}));
+    std::string strCli;
+    ASSERT_EQ(RunCli({"groups", m_strFile, "-", "--level", "2"}, &strCli), 0);
+    EXPECT_EQ(ReadBytes(strCsv), strCli);
     EXPECT_NE(ReadBytes(strCsv).find("\r\n12,1,30,30,"), std::string::npos);
 
     // After an update of the views the tree shows the loads as they are, with the open row and the

@@ -75,7 +75,8 @@ TEST_F(ShellTest, MenusAreAsTheProgramDefinesThem)
                            "Grafico con part. individuazione carichi", "-", "Risdisegna"}));
     EXPECT_EQ(Items(pView->actions()[7]->menu()),
               QStringList({"Calcolo Risultante e Baricentro dei pesi", "Sollecitazioni della trave nave...",
-                           "Curve idrostatiche...", "Verifica condizioni di carico..."}));
+                           "Curve idrostatiche...", "Verifica condizioni di carico...",
+                           "Riepilogo per gruppi..."}));
     EXPECT_EQ(Items(Popup(frame, "Zoom")), QStringList({"Zoom Out", "Auto Zoom"}));
     EXPECT_EQ(Items(Popup(frame, "&?")), QStringList({"Infor&mazioni su Scafometro..."}));
 }
