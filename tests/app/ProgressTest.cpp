@@ -23,13 +23,10 @@ TEST(ProgressMonitor, AnnullaStopsTheNextWrite)
     file.Write("primo");
     ASSERT_NE(monitor.Dialog(), nullptr);
     EXPECT_TRUE(monitor.Dialog()->labelText().startsWith("Esportazione"));
-    QPushButton* pCancel = nullptr;
-    for (QPushButton* pButton : monitor.Dialog()->findChildren<QPushButton*>())
-    {
-        if (pButton->text() == "Annulla")
-            pCancel = pButton;
-    }
+    // "Annulla" is the progress window's only button.
+    auto* pCancel = monitor.Dialog()->findChild<QPushButton*>();
     ASSERT_NE(pCancel, nullptr);
+    EXPECT_EQ(pCancel->text(), "Annulla");
     QTest::mouseClick(pCancel, Qt::LeftButton);
     // The next update is due an interval later.
     QTest::qWait(CProgressMonitor::kIntervalMs + 10);

@@ -315,16 +315,11 @@ void RandomSessionTest::Check(const char* pszAction, const std::string& strBefor
     // The drawing pass rebuilds the abscissae: they must strictly increase.
     Painted();
     double dPrevious = 0;
-    bool bFirst = true;
-    for (int i = 1, n = list.m_abscissae.First(); n; ++i, n = list.m_abscissae.Next())
+    for (int n = list.m_abscissae.First(), i = 0; n; n = list.m_abscissae.Next(), ++i)
     {
         const double x = list.m_abscissae.m_pCurrent->m_dX;
-        if (!bFirst)
-        {
-            ASSERT_LT(dPrevious, x) << "after " << pszAction;
-        }
+        ASSERT_TRUE(i == 0 || dPrevious < x) << "after " << pszAction << ": " << dPrevious << " then " << x;
         dPrevious = x;
-        bFirst = false;
     }
 }
 
