@@ -59,6 +59,15 @@ public:
         return calls;
     }
 
+    // Every call, a line each, as an expected file under tests/data holds them.
+    std::string Text() const
+    {
+        std::string strText;
+        for (const std::string& strCall : m_calls)
+            strText += strCall + "\n";
+        return strText;
+    }
+
     std::vector<std::string> m_calls;
     // In pixels, then in the metric mode: each MoveTo starts a polyline, each LineTo extends it.
     std::vector<std::vector<SPoint>> m_lines[2];
@@ -81,7 +90,8 @@ private:
     {
         str += m_nMapMode == MM_LOMETRIC ? " metric" : "";
         if (!(m_pen == CPen() && m_brush == CBrush()))
-            str += " pen" + std::to_string(m_pen.m_nStyle) + " brush" + std::to_string(m_brush.m_crColour);
+            str += " pen" + std::to_string(m_pen.m_nStyle) + " brush" + std::to_string(m_brush.m_crColour) +
+                   " colour" + std::to_string(m_pen.m_crColour) + " width" + std::to_string(m_pen.m_nWidth);
         m_calls.push_back(str);
     }
 };
