@@ -12,9 +12,16 @@
 
 namespace
 {
-bool HasDisplay()
+// While the application starts, Qt finds out whether there is a screen to show on; without one it
+// explains at length and aborts, where a user of the shell wants one line and an exit status.
+void StartupMessage(QtMsgType type, const QMessageLogContext&, const QString&)
 {
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+    if (type != QtFatalMsg)
+        return;
+    std::fprintf(stderr,
+                 "scafometro: nessuno schermo disponibile (DISPLAY e WAYLAND_DISPLAY non impostati)\n");
+    std::fflush(stderr);
+    std::_Exit(2);
 }
 } // namespace
 
@@ -27,16 +34,12 @@ int main(int argc, char* argv[])
         std::printf("Scafometro %s\n", SCAFOMETRO_VERSION);
         return 0;
     }
-    if (!HasDisplay())
-    {
-        std::fprintf(stderr,
-                     "scafometro: nessuno schermo disponibile (DISPLAY e WAYLAND_DISPLAY non impostati)\n");
-        return 2;
-    }
+    const QtMessageHandler previousHandler = qInstallMessageHandler(StartupMessage);
     QApplication application(argc, argv);
+    qInstallMessageHandler(previousHandler);
     QApplication::setOrganizationName(QStringLiteral("Ventaglio"));
     QApplication::setApplicationName(QStringLiteral("Scafometro"));
-    QApplication::setApplicationVersion(QStringLiteral("2.1"));
+    QApplication::setApplicationVersion(QStringLiteral(SCAFOMETRO_VERSION));
     // The framework's own buttons and dialogs speak Italian like the rest of the program.
     QTranslator translator;
     if (translator.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
