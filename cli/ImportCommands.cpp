@@ -127,7 +127,7 @@ int RunImportTable(const CArgs& args)
         return 1;
     }
     CLoadList list;
-    CLoadTableImport::AppendRows(table.m_strTable, list);
+    CLoadTableImport::AppendRows(table.Rows(), list);
     // Saved after a redraw, which normalises every load.
     list.RebuildAbscissae();
     return Save(list, args[1]);

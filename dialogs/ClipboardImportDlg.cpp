@@ -10,9 +10,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <climits>
 
+#include "dialogs/AnsiText.h"
 #include "dialogs/CellReader.h"
 #include "dialogs/ClipboardTable.h"
 #include "dialogs/ClipboardText.h"
@@ -32,7 +31,6 @@ const char* const CClipboardImportDlg::kInstructions[3] = {
 
 namespace
 {
-const char* const kHeadings[] = {"Nome", "Peso[t]", "X1[m]", "X2[m]", "Xg[m]", "yg[m]", "Zg[m]"};
 constexpr std::uint32_t kSelectedColour = RGB(240, 240, 0);
 constexpr std::uint32_t kPlainColour = RGB(255, 255, 255);
 } // namespace
@@ -73,7 +71,7 @@ CClipboardImportDlg::CClipboardImportDlg(CServices& services, QWidget* pParent)
     m_grid = new CMSFlexGrid(2, 7, 1, 0);
     m_grid->setAccessibleName(QStringLiteral("Tabella dei carichi"));
     for (int nCol = 0; nCol < 7; ++nCol)
-        m_grid->SetTextMatrix(0, nCol, QString::fromUtf8(kHeadings[nCol]));
+        m_grid->SetTextMatrix(0, nCol, QString::fromUtf8(CClipboardTable::kHeadings[nCol]));
 
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pTop);
@@ -107,19 +105,15 @@ void CClipboardImportDlg::OnPaste()
     std::string strText;
     if (!CClipboardText(this).GetText(strText))
         return;
-    // The table's own bounds: seven cells in the first row, and no more rows or bytes than an
-    // estimate's table can have.
-    CCellReader reader;
-    reader.Attach(strText);
-    if (reader.CountColumns() != 7 || strText.size() >= static_cast<size_t>(INT_MAX - 1) ||
-        std::count(strText.begin(), strText.end(), '\r') >= CClipboardTable::kMaxRows)
+    if (!CClipboardTable::Accepts(strText, kMaxRows))
     {
         const CServices::CAskedBy asked(m_services, this);
         m_services.MessageBox(CClipboardTable::kBadFormat, CServices::MB_OK);
         return;
     }
+    CCellReader reader;
+    reader.Attach(strText);
     m_grid->SetGridText(reader);
-    m_grid->GetGridText(m_strTable, 1, 0);
     m_bPasted = true;
     // The grid's cells are all new: none of them is highlighted any more, and the cell edit
     // shows the current one, which typing there changes.
@@ -142,9 +136,9 @@ void CClipboardImportDlg::OnConvertCommas()
     {
         for (int nCol = 1; nCol < m_grid->GetCols(); ++nCol)
         {
-            const QString strCell = m_grid->GetTextMatrix(nRow, nCol);
-            if (strCell.contains(','))
-                m_grid->SetTextMatrix(nRow, nCol, QString(strCell).replace(',', '.'));
+            std::string strCell = CAnsiText::FromQString(m_grid->GetTextMatrix(nRow, nCol));
+            if (CClipboardTable::ConvertCommas(strCell))
+                m_grid->SetTextMatrix(nRow, nCol, CAnsiText::ToQString(strCell));
         }
     }
 }

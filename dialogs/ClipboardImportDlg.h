@@ -18,6 +18,8 @@ class CClipboardImportDlg : public QDialog
 
 public:
     static const char* const kInstructions[3];
+    // A paste of more rows is refused: the grid keeps every cell as a widget item.
+    static const int kMaxRows = 100000;
 
     explicit CClipboardImportDlg(CServices& services, QWidget* pParent = nullptr);
 
@@ -25,8 +27,6 @@ public:
     // pressed, corrections included; empty when nothing was pasted.
     const std::string& ImportText() const { return m_strImport; }
 
-    // The table text as the last successful paste left it.
-    std::string m_strTable;
     QLineEdit* m_editCell;
     CMSFlexGrid* m_grid;
     int m_nPrevRow = -1;

@@ -9,10 +9,8 @@
 const char* const CClipboardTable::kBadFormat =
     "Formato appunti non valido \n oppure numero di colonne diverso da 7";
 
-namespace
-{
-const char* const kHeadings[] = {"Nome", "Peso[t]", "X1[m]", "X2[m]", "Xg[m]", "yg[m]", "Zg[m]"};
-} // namespace
+const char* const CClipboardTable::kHeadings[7] = {"Nome",  "Peso[t]", "X1[m]", "X2[m]",
+                                                   "Xg[m]", "yg[m]",   "Zg[m]"};
 
 CClipboardTable::CClipboardTable() : m_grid(2, 7, 1, 0)
 {
@@ -22,18 +20,30 @@ CClipboardTable::CClipboardTable() : m_grid(2, 7, 1, 0)
 
 CClipboardTable::~CClipboardTable() = default;
 
-bool CClipboardTable::Paste(const std::string& strText)
+bool CClipboardTable::Accepts(const std::string& strText, int nMaxRows)
 {
     if (strText.size() >= static_cast<size_t>(INT_MAX - 1))
         return false;
     CCellReader reader;
     reader.Attach(strText);
-    if (reader.CountColumns() != 7)
+    return reader.CountColumns() == 7 && std::count(strText.begin(), strText.end(), '\r') < nMaxRows;
+}
+
+bool CClipboardTable::ConvertCommas(std::string& strCell)
+{
+    if (strCell.find(',') == std::string::npos)
         return false;
-    if (std::count(strText.begin(), strText.end(), '\r') >= kMaxRows)
+    std::replace(strCell.begin(), strCell.end(), ',', '.');
+    return true;
+}
+
+bool CClipboardTable::Paste(const std::string& strText)
+{
+    if (!Accepts(strText, kMaxRows))
         return false;
+    CCellReader reader;
+    reader.Attach(strText);
     m_grid.SetGridText(reader);
-    m_grid.GetGridText(m_strTable, 1, 0);
     return true;
 }
 
@@ -44,8 +54,15 @@ void CClipboardTable::ConvertCommas()
         for (int nCol = 1; nCol < m_grid.GetCols(); ++nCol)
         {
             std::string strCell = m_grid.GetTextMatrix(nRow, nCol);
-            std::replace(strCell.begin(), strCell.end(), ',', '.');
-            m_grid.SetTextMatrix(nRow, nCol, strCell);
+            if (ConvertCommas(strCell))
+                m_grid.SetTextMatrix(nRow, nCol, strCell);
         }
     }
+}
+
+std::string CClipboardTable::Rows() const
+{
+    std::string strRows;
+    m_grid.GetGridText(strRows, 1, 0);
+    return strRows;
 }

@@ -1,5 +1,5 @@
-// The table of the clipboard import: the grid's cells, the paste that fills them and the table
-// text handed back to the loads list. The dialog shows and edits what this holds.
+// The table of the clipboard import: which pasted texts are a table of loads, its column headings,
+// the decimal commas turned into points, and, for the batch tool, the grid the paste fills.
 #pragma once
 
 #include <string>
@@ -11,7 +11,9 @@ class CClipboardTable
 public:
     // Shown when a pasted text is refused.
     static const char* const kBadFormat;
-    // Pastes of more rows are refused as no weight estimate's table: every row costs the grid
+    // The header row.
+    static const char* const kHeadings[7];
+    // The batch tool refuses more rows as no weight estimate's table: every row costs the grid
     // seven cells.
     static const int kMaxRows = 1000000;
 
@@ -19,13 +21,18 @@ public:
     CClipboardTable();
     virtual ~CClipboardTable();
 
-    // "Incolla": a text whose first row holds seven cells fills the grid, and the data rows come
-    // back as the table text. Otherwise false, and the grid and the table text stay as they were.
+    // Whether a text can fill the grid: seven cells in its first row, fewer than nMaxRows CRs
+    // and a size the reader can count.
+    static bool Accepts(const std::string& strText, int nMaxRows);
+    // Every "," of a data cell becomes "."; true when there was one.
+    static bool ConvertCommas(std::string& strCell);
+
+    // "Incolla": an accepted text fills the grid; otherwise false, and the grid stays as it was.
     bool Paste(const std::string& strText);
-    // Every "," of a data cell becomes "."; the names and the headings stay as they are.
+    // The commas of every data cell; the names and the headings stay as they are.
     void ConvertCommas();
+    // The data rows as the grid holds them, as the loads are imported from them.
+    std::string Rows() const;
 
     CGridCells m_grid;
-    // The data rows as the last successful paste left them; empty until then.
-    std::string m_strTable;
 };

@@ -46,15 +46,22 @@ void CGridCells::SetTextMatrix(int nRow, int nCol, const std::string& strText)
         m_cells[static_cast<size_t>(nRow)][static_cast<size_t>(nCol)] = strText;
 }
 
-void CGridCells::SetGridText(CCellReader& reader)
+void CGridCells::SizeFor(CCellReader& reader, int nFixedRows, int nFixedCols, int& nRows, int& nCols)
 {
     // Counted wide: a text of 2^31 - 1 lines must not wrap the count around.
-    long long nRows = static_cast<long long>(reader.CountLines()) + m_nFixedRows;
-    if (nRows <= m_nFixedRows)
-        nRows = m_nFixedRows + 1;
-    SetRows(static_cast<int>(std::min<long long>(nRows, INT_MAX)));
-    SetCols(static_cast<int>(
-        std::min<long long>(static_cast<long long>(reader.CountColumns()) + m_nFixedCols, INT_MAX)));
+    const long long nLines = static_cast<long long>(reader.CountLines()) + nFixedRows;
+    nRows = static_cast<int>(std::clamp<long long>(nLines, nFixedRows + 1, INT_MAX));
+    const long long nCells = static_cast<long long>(reader.CountColumns()) + nFixedCols;
+    nCols = static_cast<int>(std::clamp<long long>(nCells, nFixedCols + 1, INT_MAX));
+}
+
+void CGridCells::SetGridText(CCellReader& reader)
+{
+    int nRows = 0;
+    int nCols = 0;
+    SizeFor(reader, m_nFixedRows, m_nFixedCols, nRows, nCols);
+    SetRows(nRows);
+    SetCols(nCols);
     reader.Reset();
     std::string strCell;
     for (int nRow = m_nFixedRows; nRow < m_nRows; ++nRow)

@@ -27,6 +27,8 @@ public:
     // Outside the grid nothing changes.
     void SetTextMatrix(int nRow, int nCol, const std::string& strText);
 
+    // The counts of rows and columns, fixed ones included, that the reader's text fills.
+    static void SizeFor(CCellReader& reader, int nFixedRows, int nFixedCols, int& nRows, int& nCols);
     // Sizes the grid for the reader's text and fills every cell below and right of the fixed
     // ones with the reader's cells, row after row; the fixed cells are not touched.
     void SetGridText(CCellReader& reader);

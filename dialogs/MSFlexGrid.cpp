@@ -208,10 +208,12 @@ void CMSFlexGrid::GetGridText(std::string& strText, int nFirstRow, int nFirstCol
 
 void CMSFlexGrid::SetGridText(CCellReader& reader)
 {
-    // The core sizes and fills the cells by the table's rules; the widget then takes them whole,
-    // with its model silent, so that the view lays itself out once instead of once per cell.
-    CGridCells cells(GetRows(), GetCols(), m_nFixedRows, m_nFixedCols);
-    cells.SetGridText(reader);
+    // The cells go in with the model silent, so that the view lays itself out once instead of
+    // once per cell.
+    int nRows = 0;
+    int nCols = 0;
+    CGridCells::SizeFor(reader, m_nFixedRows, m_nFixedCols, nRows, nCols);
+    reader.Reset();
     setUpdatesEnabled(false);
     {
         const QSignalBlocker blocker(this);
@@ -220,17 +222,20 @@ void CMSFlexGrid::SetGridText(CCellReader& reader)
         for (int nRow = 0; m_nFixedCols > 0 && nRow < rowCount(); ++nRow)
             rowHeads.push_back(verticalHeaderItem(nRow)->text());
         setRowCount(0);
-        SetCols(cells.GetCols());
-        SetRows(cells.GetRows());
+        SetCols(nCols);
+        SetRows(nRows);
         for (size_t nRow = 0; nRow < rowHeads.size() && static_cast<int>(nRow) < rowCount(); ++nRow)
             verticalHeaderItem(static_cast<int>(nRow))->setText(rowHeads[nRow]);
         {
             const QSignalBlocker modelBlocker(model());
-            for (int nRow = m_nFixedRows; nRow < cells.GetRows(); ++nRow)
+            std::string strCell;
+            for (int nRow = 0; nRow < nRows - m_nFixedRows; ++nRow)
             {
-                for (int nCol = m_nFixedCols; nCol < cells.GetCols(); ++nCol)
-                    setItem(nRow - m_nFixedRows, nCol - m_nFixedCols,
-                            MakeCell(CAnsiText::ToQString(cells.GetTextMatrix(nRow, nCol))));
+                for (int nCol = 0; nCol < nCols - m_nFixedCols; ++nCol)
+                {
+                    reader.NextCell(strCell);
+                    setItem(nRow, nCol, MakeCell(CAnsiText::ToQString(strCell)));
+                }
             }
         }
         setCurrentCell(0, 0);

@@ -194,7 +194,7 @@ void CScafometroDoc::OnEditPaste()
     std::string strText;
     if (!CClipboardText(GetServices().m_pParent).GetText(strText))
         return;
-    // The same table, and the same refusal, as the clipboard import's.
+    // The same table, and the same refusal, as the batch tool's import.
     CClipboardTable table;
     if (!table.Paste(strText))
     {
@@ -202,7 +202,7 @@ void CScafometroDoc::OnEditPaste()
         return;
     }
     CLoadList pasted;
-    const int nRows = CLoadTableImport::AppendRows(table.m_strTable, pasted);
+    const int nRows = CLoadTableImport::AppendRows(table.Rows(), pasted);
     if (nRows > 0)
         ChangeLoads(m_listLoads.m_nCount + 1, 0, std::move(CLoadsCommand::Copy(pasted, 1, nRows).loads),
                     "Incolla");

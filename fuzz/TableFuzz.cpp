@@ -27,13 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         Check(strCell.find_first_of("\t\r") == std::string::npos, "a cell holds no TAB and no CR");
 
     CClipboardTable table;
-    const std::string strBefore = table.m_strTable;
+    const std::string strBefore = table.Rows();
     if (!table.Paste(strText))
     {
         Check(nColumns != 7 || strText.empty() || nLines > CClipboardTable::kMaxRows,
               "a first row of seven cells is accepted");
-        Check(table.m_strTable == strBefore && table.m_grid.GetRows() == 2,
-              "a refused paste changes nothing");
+        Check(table.Rows() == strBefore && table.m_grid.GetRows() == 2, "a refused paste changes nothing");
         return 0;
     }
     Check(nColumns == 7, "only a first row of seven cells is accepted");
@@ -41,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
 
     // The table text pasted again fills the grid the same way.
     CClipboardTable again;
-    Check(again.Paste(table.m_strTable), "the table text is accepted again");
-    Check(again.m_strTable == table.m_strTable, "the grid round trip keeps every cell");
+    Check(again.Paste(table.Rows()), "the table text is accepted again");
+    Check(again.Rows() == table.Rows(), "the grid round trip keeps every cell");
 
     table.ConvertCommas();
     std::string strConverted;
@@ -50,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     Check(strConverted.find(',') == std::string::npos, "no comma is left among the numbers");
 
     CLoadList list;
-    const int nAppended = CLoadTableImport::AppendRows(table.m_strTable, list);
+    const int nAppended = CLoadTableImport::AppendRows(table.Rows(), list);
     Check(nAppended == list.m_nCount && nAppended <= nLines, "at most one load a row");
     list.RebuildAbscissae();
     list.TotalWeight();

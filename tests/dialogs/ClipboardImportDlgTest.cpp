@@ -18,6 +18,7 @@
 namespace
 {
 const char* const kTwoRows = "A\t10\t0\t5\t2\t0\t3\r\nB\t4\t5\t7\t1\t0\t1\r\n";
+const char* const kHeadings = "Nome\tPeso[t]\tX1[m]\tX2[m]\tXg[m]\tyg[m]\tZg[m]\r\n";
 
 void SetClipboard(const QString& strText)
 {
@@ -98,7 +99,7 @@ TEST_F(ClipboardImportDlg, ShowsItsInstructionsAnEmptyTableAndThePopupMenu)
         labels << pLabel->text();
     for (const char* pszLine : CClipboardImportDlg::kInstructions)
         EXPECT_TRUE(labels.contains(QString::fromUtf8(pszLine))) << pszLine;
-    EXPECT_EQ(GridText(Grid()), "Nome\tPeso[t]\tX1[m]\tX2[m]\tXg[m]\tyg[m]\tZg[m]\r\n\t\t\t\t\t\t");
+    EXPECT_EQ(GridText(Grid()), std::string(kHeadings) + "\t\t\t\t\t\t");
 
     QStringList items;
     ChooseFromMenu(Grid(), "", false, &items);
@@ -113,27 +114,27 @@ TEST_F(ClipboardImportDlg, PastesSevenColumnsWithEitherLineEndAndRefusesOtherCou
         EXPECT_EQ(Grid().GetRows(), 4);
         EXPECT_EQ(Grid().GetCols(), 7);
         EXPECT_EQ(Grid().GetTextMatrix(2, 3), "7");
-        EXPECT_EQ(Grid().GetTextMatrix(0, 4), "Xg[m]");
-        EXPECT_EQ(m_pDialog->m_strTable, std::string(kTwoRows) + "\t\t\t\t\t\t");
+        EXPECT_EQ(GridText(Grid()), std::string(kHeadings) + kTwoRows + "\t\t\t\t\t\t");
     }
     const std::string strBefore = GridText(Grid());
-    for (const char* pszBad : {"a\tb\tc\td\te\tf\r\n", "a\tb\tc\td\te\tf\tg\th\r\n"})
+    // Six or eight cells, or as many rows as the grid cannot hold.
+    const std::string strTooLong = "A\t1\t2\t3\t4\t5\t6" + std::string(CClipboardImportDlg::kMaxRows, '\r');
+    for (const std::string& strBad :
+         {std::string("a\tb\tc\td\te\tf\r\n"), std::string("a\tb\tc\td\te\tf\tg\th\r\n"), strTooLong})
     {
         m_services.m_asked.clear();
-        Paste(pszBad);
+        Paste(QString::fromStdString(strBad));
         EXPECT_EQ(m_services.Messages(),
                   std::vector<std::string>(
                       {"Formato appunti non valido \n oppure numero di colonne diverso da 7"}));
         EXPECT_EQ(GridText(Grid()), strBefore);
-        EXPECT_EQ(m_pDialog->m_strTable, std::string(kTwoRows) + "\t\t\t\t\t\t");
     }
 
     // One row without a line end; by keyboard, with both paste keys.
     m_services.m_asked.clear();
     SetClipboard("Nave\t1\t2\t3\t4\t5\t6");
     QTest::keyClick(&Grid(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Grid().GetRows(), 2);
-    EXPECT_EQ(m_pDialog->m_strTable, "Nave\t1\t2\t3\t4\t5\t6");
+    EXPECT_EQ(GridText(Grid()), std::string(kHeadings) + "Nave\t1\t2\t3\t4\t5\t6");
     SetClipboard("Poppa\t1\t2\t3\t4\t5\t6");
     QTest::keyClick(&Grid(), Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(Grid().GetTextMatrix(1, 0), "Poppa");
@@ -175,7 +176,6 @@ TEST_F(ClipboardImportDlg, CommasBecomePointsOutsideTheNamesAndOkImportsWhatTheG
     EXPECT_EQ(Grid().GetTextMatrix(1, 0), "12,5");
     EXPECT_EQ(Grid().GetTextMatrix(1, 1), "12.5");
     EXPECT_EQ(Grid().GetTextMatrix(1, 6), "1.25");
-    EXPECT_EQ(m_pDialog->m_strTable, "12,5\t12,5\t0\t4,5\t2\t0\t1,25\r\n\t\t\t\t\t\t") << "as pasted";
     // The popup's item does the same; a cell corrected by hand is taken as well.
     Paste("X\t1,5\t0\t1\t0,5\t0\t0");
     ChooseFromMenu(Grid(), "Converti tutte le virgole in punti", true);
