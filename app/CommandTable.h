@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/CommandIds.h"
+
 struct SCommand
 {
     // 0 for a separator.
@@ -25,25 +27,6 @@ struct SCommand
 class CCommandTable
 {
 public:
-    // Command ids that the shell itself needs.
-    enum
-    {
-        ID_FILE_NEW = 57600,
-        ID_FILE_OPEN = 57601,
-        ID_FILE_PRINT_SETUP = 57606,
-        ID_EDIT_COPY = 57634,
-        ID_EDIT_CUT = 57635,
-        ID_EDIT_PASTE = 57637,
-        ID_EDIT_UNDO = 57643,
-        ID_EDIT_REDO = 57644,
-        ID_APP_ABOUT = 57664,
-        ID_APP_EXIT = 57665,
-        ID_NEXT_PANE = 57680,
-        ID_PREV_PANE = 57681,
-        ID_VIEW_TOOLBAR = 59392,
-        ID_VIEW_STATUS_BAR = 59393,
-    };
-
     // Every command once, in menu order, separators included.
     static const std::vector<SCommand>& Commands();
     // The toolbar's buttons from left to right, 0 for a gap.

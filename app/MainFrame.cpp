@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <algorithm>
 
 #include "app/CommandTable.h"
 
@@ -43,13 +44,10 @@ CMainFrame::CMainFrame()
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    OnCommand(CCommandTable::ID_VIEW_TOOLBAR, [this] { m_pToolBar->setVisible(!m_pToolBar->isVisible()); });
-    OnUpdateCommand(CCommandTable::ID_VIEW_TOOLBAR,
-                    [this](CCmdUI& ui) { ui.SetCheck(m_pToolBar->isVisible()); });
-    OnCommand(CCommandTable::ID_VIEW_STATUS_BAR,
-              [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
-    OnUpdateCommand(CCommandTable::ID_VIEW_STATUS_BAR,
-                    [this](CCmdUI& ui) { ui.SetCheck(statusBar()->isVisible()); });
+    OnCommand(ID_VIEW_TOOLBAR, [this] { m_pToolBar->setVisible(!m_pToolBar->isVisible()); });
+    OnUpdateCommand(ID_VIEW_TOOLBAR, [this](CCmdUI& ui) { ui.SetCheck(m_pToolBar->isVisible()); });
+    OnCommand(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    OnUpdateCommand(ID_VIEW_STATUS_BAR, [this](CCmdUI& ui) { ui.SetCheck(statusBar()->isVisible()); });
     qApp->installEventFilter(this);
     resize(1000, 680);
 }
@@ -124,10 +122,7 @@ void CMainFrame::CreateActions()
         if (command.nId == 0)
             continue;
         auto* pAction = new QAction(QString::fromUtf8(command.pszText ? command.pszText : ""), this);
-        QList<QKeySequence> shortcuts;
-        for (const QString& strKey : QString::fromUtf8(command.pszShortcuts).split("; ", Qt::SkipEmptyParts))
-            shortcuts << QKeySequence(strKey);
-        pAction->setShortcuts(shortcuts);
+        pAction->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.pszShortcuts)));
         pAction->setShortcutContext(Qt::WindowShortcut);
         if (command.pszIcon)
             pAction->setIcon(QIcon::fromTheme(QString::fromUtf8(command.pszIcon),
@@ -141,7 +136,7 @@ void CMainFrame::CreateActions()
         const int nId = command.nId;
         connect(pAction, &QAction::triggered, this, [this, nId] { RouteCommand(nId); });
         connect(pAction, &QAction::hovered, this, [this, pAction] {
-            if (m_bInMenu)
+            if (m_nMenusOpen > 0)
                 ShowPrompt(pAction->statusTip());
         });
         // Reached by its shortcut wherever the focus is in the window, menu or not.
@@ -164,12 +159,13 @@ QMenu* CMainFrame::MenuFor(const char* pszPath)
         pMenu = MenuFor(strPath.left(nSlash).toUtf8().constData())->addMenu(strPath.mid(nSlash + 1));
     // "&Modifica" begins with a separator, and shows it.
     pMenu->setSeparatorsCollapsible(false);
+    // A submenu opens and closes inside its menu, which stays open.
     connect(pMenu, &QMenu::aboutToShow, this, [this] {
-        m_bInMenu = true;
+        ++m_nMenusOpen;
         UpdateCommandStates();
     });
     connect(pMenu, &QMenu::aboutToHide, this, [this] {
-        m_bInMenu = false;
+        m_nMenusOpen = std::max(m_nMenusOpen - 1, 0);
         ShowPrompt(QString());
     });
     m_menus[strPath] = pMenu;
@@ -226,7 +222,8 @@ void CMainFrame::CreateStatusBar()
 
 void CMainFrame::ShowPrompt(const QString& strPrompt)
 {
-    m_pMessage->setText(strPrompt.isEmpty() && !m_bInMenu ? QString::fromUtf8(kIdleMessage) : strPrompt);
+    m_pMessage->setText(strPrompt.isEmpty() && m_nMenusOpen == 0 ? QString::fromUtf8(kIdleMessage)
+                                                                 : strPrompt);
 }
 
 void CMainFrame::UpdateIndicators()
@@ -257,7 +254,7 @@ bool CMainFrame::event(QEvent* pEvent)
     // The toolbar's buttons send their prompts here; a menu's items show theirs while it is open.
     if (pEvent->type() == QEvent::StatusTip)
     {
-        if (!m_bInMenu)
+        if (m_nMenusOpen == 0)
             ShowPrompt(static_cast<QStatusTipEvent*>(pEvent)->tip());
         return true;
     }

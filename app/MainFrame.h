@@ -68,5 +68,5 @@ private:
     bool m_bNum = false;
     bool m_bScroll = false;
     // While a menu is open its items' prompts show, each even when empty.
-    bool m_bInMenu = false;
+    int m_nMenusOpen = 0;
 };

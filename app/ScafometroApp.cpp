@@ -30,11 +30,11 @@ std::string ToPath(const QString& strPath)
 CScafometroApp::CScafometroApp(CServices& services)
     : m_services(services), m_printer(QPrinter::HighResolution)
 {
-    OnCommand(CCommandTable::ID_FILE_NEW, [this] { OnFileNew(); });
-    OnCommand(CCommandTable::ID_FILE_OPEN, [this] { OnFileOpen(); });
-    OnCommand(CCommandTable::ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
-    OnCommand(CCommandTable::ID_APP_EXIT, [this] { OnAppExit(); });
-    OnCommand(CCommandTable::ID_APP_ABOUT, [this] { OnAppAbout(); });
+    OnCommand(ID_FILE_NEW, [this] { OnFileNew(); });
+    OnCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    OnCommand(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    OnCommand(ID_APP_EXIT, [this] { OnAppExit(); });
+    OnCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
 }
 
 CScafometroApp::~CScafometroApp()
@@ -81,10 +81,12 @@ bool CScafometroApp::InitInstance(const SCommandLine& commandLine)
     m_pFrame->SetRoute(m_pView, m_pDocument.get(), this);
     m_pFrame->m_canClose = [this] { return m_pDocument->SaveModified(); };
     m_services.m_pParent = m_pFrame.get();
-    m_pDocument->m_onTitleChanged = [this] { UpdateFrameTitle(); };
-    m_pDocument->m_onFileUsed = [this](const std::string& strPath) { AddToRecentFileList(strPath); };
+    CMainFrame* pFrame = m_pFrame.get();
+    QObject::connect(m_pDocument.get(), &CDocument::TitleChanged, pFrame, [this] { UpdateFrameTitle(); });
+    QObject::connect(m_pDocument.get(), &CDocument::FileUsed, pFrame,
+                     [this](const std::string& strPath) { AddToRecentFileList(strPath); });
     // The toolbar follows what undo, redo, copy and paste can do now.
-    m_pDocument->m_views.push_back([this](int) { m_pFrame->UpdateCommandStates(); });
+    QObject::connect(m_pDocument.get(), &CDocument::Update, pFrame, &CMainFrame::UpdateCommandStates);
     QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, m_pFrame.get(),
                      [this] { m_pFrame->UpdateCommandStates(); });
     switch (commandLine.nShell)

@@ -232,10 +232,11 @@ std::string CCheckDlg::EstimateName() const
 
 void CCheckDlg::UpdateConditions(int nSelected)
 {
-    m_listConditions->clear();
-    m_listConditions->addItem(QString::fromStdString(EstimateName()) + QStringLiteral(" (stima aperta)"));
+    QStringList names{QString::fromStdString(EstimateName()) + QStringLiteral(" (stima aperta)")};
     for (const std::vector<std::string>& paths : m_conditions)
-        m_listConditions->addItem(QString::fromStdString(CLoadingCondition::NameOf(paths)));
+        names << QString::fromStdString(CLoadingCondition::NameOf(paths));
+    m_listConditions->clear();
+    m_listConditions->addItems(names);
     m_listConditions->setCurrentRow(nSelected);
     m_btnRemove->setEnabled(nSelected > 0);
     m_btnAddFile->setEnabled(nSelected > 0);

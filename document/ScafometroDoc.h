@@ -9,6 +9,7 @@
 #include "dialogs/BonjeanDlg.h"
 #include "document/LoadsCommand.h"
 #include "model/LoadList.h"
+#include "platform/CommandIds.h"
 #include "platform/Document.h"
 
 class CFile;
@@ -16,22 +17,6 @@ class CFile;
 class CScafometroDoc : public CDocument
 {
 public:
-    enum ECommand
-    {
-        ID_EXPORT_LOADS_TXT = 32790,
-        ID_EXPORT_RESULTANT_TXT = 32792,
-        ID_EXPORT_RESULTANT_DXF = 32793,
-        ID_EXPORT_DETAILED_DXF = 32796,
-        ID_IMPORT_OLD_FORMAT = 32797,
-        ID_INSERT_ALL_LOADS = 32798,
-        ID_INSERT_EQUIVALENT_LOAD = 32799,
-        ID_EXPORT_RESULTANT_CSV = 32804,
-        ID_VIEW_BONJEAN = 32807,
-        ID_EDIT_COPY = 57634,
-        ID_EDIT_PASTE = 57637,
-        ID_EDIT_UNDO = 57643,
-        ID_EDIT_REDO = 57644,
-    };
     // The views' update hint of a change of the loads, after which the dialogs stay open; 0 is a
     // change of the whole document.
     static constexpr int hintLoads = 1;

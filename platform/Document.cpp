@@ -23,7 +23,7 @@ bool CDocument::OnNewDocument()
     m_strPathName.clear();
     m_strTitle = m_strDefaultTitle;
     m_bModified = false;
-    TitleChanged();
+    emit TitleChanged();
     return true;
 }
 
@@ -51,8 +51,7 @@ bool CDocument::OnOpenDocument(const std::string& strPath)
     }
     SetPathName(strPath);
     SetModifiedFlag(false);
-    if (m_onFileUsed)
-        m_onFileUsed(strPath);
+    emit FileUsed(strPath);
     return true;
 }
 
@@ -72,8 +71,7 @@ bool CDocument::OnSaveDocument(const std::string& strPath)
         return false;
     }
     SetModifiedFlag(false);
-    if (m_onFileUsed)
-        m_onFileUsed(strPath);
+    emit FileUsed(strPath);
     return true;
 }
 
@@ -127,26 +125,20 @@ void CDocument::SetModifiedFlag(bool bModified)
     if (m_bModified == bModified)
         return;
     m_bModified = bModified;
-    TitleChanged();
+    emit TitleChanged();
 }
 
 void CDocument::SetPathName(const std::string& strPath)
 {
     m_strPathName = strPath;
     m_strTitle = CFile::BareName(strPath);
-    TitleChanged();
+    emit TitleChanged();
 }
 
 void CDocument::SetTitle(const std::string& strTitle)
 {
     m_strTitle = strTitle;
-    TitleChanged();
-}
-
-void CDocument::UpdateAllViews(int nHint)
-{
-    for (const std::function<void(int)>& update : m_views)
-        update(nHint);
+    emit TitleChanged();
 }
 
 void CDocument::OnFileSave()
@@ -174,10 +166,4 @@ void CDocument::ReportFileError(const std::exception& error)
         return;
     m_services.MessageBox(pFileError ? FileErrorText(*pFileError) : std::string(error.what()),
                           CServices::MB_OK);
-}
-
-void CDocument::TitleChanged()
-{
-    if (m_onTitleChanged)
-        m_onTitleChanged();
 }

@@ -2,22 +2,20 @@
 // through its serialisation, and the update of its views.
 #pragma once
 
-#include <functional>
+#include <QObject>
 #include <string>
-#include <vector>
 
 #include "platform/CmdTarget.h"
+#include "platform/CommandIds.h"
 #include "platform/Services.h"
 
 class CFile;
 
-class CDocument : public CCmdTarget
+class CDocument : public QObject, public CCmdTarget
 {
-public:
-    // Command ids of the framework's file commands that the document carries.
-    static constexpr int ID_FILE_SAVE = 57603;
-    static constexpr int ID_FILE_SAVE_AS = 57604;
+    Q_OBJECT
 
+public:
     explicit CDocument(CServices& services);
     ~CDocument() override;
 
@@ -45,20 +43,22 @@ public:
     const std::string& GetPathName() const { return m_strPathName; }
     void SetTitle(const std::string& strTitle);
     const std::string& GetTitle() const { return m_strTitle; }
-    // Every view's update notification runs with the hint, which says what changed: 0 for the
-    // whole document.
-    void UpdateAllViews(int nHint = 0);
+    // Every view's update runs with the hint, which says what changed: 0 for the whole document.
+    void UpdateAllViews(int nHint = 0) { emit Update(nHint); }
 
     CServices& GetServices() { return m_services; }
 
     // The open and save dialogs' filter, default extension and the title of a new document.
     SFileDialog m_fileType;
     std::string m_strDefaultTitle;
-    // Called after the title, path or modified flag changes, and to update the views.
-    std::function<void()> m_onTitleChanged;
-    std::vector<std::function<void(int)>> m_views;
-    // Called after a successful open or save with its path (the recent-file list).
-    std::function<void(const std::string&)> m_onFileUsed;
+
+signals:
+    // The title, path or modified flag changed.
+    void TitleChanged();
+    // The views show the document again; the hint says what changed.
+    void Update(int nHint);
+    // A successful open or save, with its path (the recent-file list).
+    void FileUsed(const std::string& strPath);
 
 protected:
     void OnFileSave();
@@ -74,7 +74,6 @@ private:
     CDocument(const CDocument&) = delete;
     CDocument& operator=(const CDocument&) = delete;
 
-    void TitleChanged();
     // The save dialog for the document's file, asking before it replaces one; false when cancelled.
     bool AskSaveName(std::string& strTarget);
 

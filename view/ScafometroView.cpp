@@ -75,7 +75,7 @@ CScafometroView::CScafometroView(CScafometroDoc& document, QPrinter& printer, QW
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
     OnCommand(ID_FILE_PRINT_DIRECT, [this] { PrintTo(m_printer); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
-    document.m_views.push_back([this](int nHint) { OnUpdate(nHint); });
+    connect(&document, &CDocument::Update, this, [this](int nHint) { OnUpdate(nHint); });
 }
 
 CScafometroView::~CScafometroView()
@@ -90,7 +90,7 @@ CScafometroView::~CScafometroView()
 
 void CScafometroView::OnDraw(CSurface& surface)
 {
-    ++m_nPasses;
+    emit Drawn();
     CLoadList& list = m_document.m_listLoads;
     std::optional<CWaitCursor> wait;
     if (list.m_nCount > 0)

@@ -9,6 +9,7 @@
 
 #include "dialogs/ResultDlg.h"
 #include "platform/CmdTarget.h"
+#include "platform/CommandIds.h"
 #include "view/RubberBand.h"
 #include "view/RubberLine.h"
 #include "view/Viewport.h"
@@ -30,27 +31,6 @@ class CScafometroView : public QWidget, public CCmdTarget
     Q_OBJECT
 
 public:
-    enum ECommand
-    {
-        ID_VIEW_LOADS = 32771,
-        ID_VIEW_RESULTS = 32774,
-        ID_VIEW_REDRAW = 32777,
-        ID_VIEW_RESULTANT = 32778,
-        ID_VIEW_DETAILED = 32779,
-        ID_VIEW_SINGLE_LOAD = 32780,
-        ID_ZOOM_OUT = 32783,
-        ID_ZOOM_AUTO = 32784,
-        ID_VIEW_DISCONTINUITIES = 32789,
-        ID_VIEW_LOAD_IN_WHOLE = 32800,
-        ID_VIEW_STRENGTH = 32810,
-        ID_VIEW_HYDROSTATICS = 32811,
-        ID_VIEW_CHECK = 32812,
-        ID_VIEW_GROUPS = 32813,
-        ID_FILE_PRINT = 57607,
-        ID_FILE_PRINT_DIRECT = 57608,
-        ID_FILE_PRINT_PREVIEW = 57609,
-    };
-
     // A drawing surface on the view's back buffer outside the drawing pass: what it draws shows
     // at once, and the next pass paints over it.
     class CClientDC
@@ -103,8 +83,10 @@ public:
     QPointer<CHydrostaticsDlg> m_pHydrostaticsDlg;
     // The weight groups window, a child of the main window that closes with it.
     QPointer<CWeightGroupsDlg> m_pGroupsDlg;
-    // How many drawing passes have run (the tests wait for a repaint with it).
-    int m_nPasses = 0;
+
+signals:
+    // A drawing pass begins: the graph is drawn again from the document.
+    void Drawn();
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;

@@ -91,14 +91,15 @@ void BM_ZoomBoxMove(benchmark::State& state)
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(100, 100), view.mapToGlobal(QPointF(100, 100)),
                       Qt::RightButton, Qt::RightButton, Qt::NoModifier);
     QApplication::sendEvent(&view, &press);
-    const int nPasses = view.m_nPasses;
+    int nPasses = 0;
+    QObject::connect(&view, &CScafometroView::Drawn, [&nPasses] { ++nPasses; });
     int i = 0;
     for (auto _ : state)
     {
         SendMove(view, QPoint(600 + (i++ & 63), 500), Qt::RightButton);
         view.repaint();
     }
-    if (view.m_nPasses != nPasses)
+    if (nPasses != 0)
         state.SkipWithError("a drag move ran the drawing pass");
 }
 
@@ -109,7 +110,7 @@ void BM_OpenAndFirstPass10000(benchmark::State& state)
     for (auto _ : state)
     {
         SProgram program(strFile);
-        benchmark::DoNotOptimize(program.app.View().m_nPasses);
+        benchmark::DoNotOptimize(program.app.View().SelectedLoad());
     }
 }
 
@@ -169,9 +170,10 @@ int FirstFrame(int argc, char** argv)
     // The platform exposes the window when it will; the frame is painted at the first chance.
     QElapsedTimer timer;
     timer.start();
-    while (app.View().m_nPasses == 0 && timer.elapsed() < 10000)
+    bool bPainted = false;
+    QObject::connect(&app.View(), &CScafometroView::Drawn, [&bPainted] { bPainted = true; });
+    while (!bPainted && timer.elapsed() < 10000)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    const bool bPainted = app.View().m_nPasses > 0;
     if (std::strcmp(argv[1], "--resident") == 0)
         std::printf("%ld\n", ResidentKilobytes());
     app.Document().SetModifiedFlag(false);

@@ -107,7 +107,7 @@ struct SProgram
 void BM_FillListBox10000(benchmark::State& state)
 {
     SProgram program(10000);
-    program.app.Frame().RouteCommand(CScafometroView::ID_VIEW_LOADS);
+    program.app.Frame().RouteCommand(ID_VIEW_LOADS);
     CLoadListDlg& dialog = *program.app.View().m_pLoadListDlg;
     QApplication::processEvents();
     for (auto _ : state)
@@ -120,7 +120,7 @@ void BM_PickAmong1000(benchmark::State& state)
 {
     SProgram program(1000);
     CScafometroView& view = program.app.View();
-    program.app.Frame().RouteCommand(CScafometroView::ID_VIEW_LOAD_IN_WHOLE);
+    program.app.Frame().RouteCommand(ID_VIEW_LOAD_IN_WHOLE);
     QApplication::processEvents();
     view.repaint();
     // Points within the weight curve at a third, a half and two thirds of the ship.
@@ -154,7 +154,7 @@ void BM_GroupsTree10000(benchmark::State& state)
 {
     SProgram program(10000);
     CEstimateGenerator::AddGroupCodes(program.app.Document().m_listLoads);
-    program.app.Frame().RouteCommand(CScafometroView::ID_VIEW_GROUPS);
+    program.app.Frame().RouteCommand(ID_VIEW_GROUPS);
     CWeightGroupsDlg& dialog = *program.app.View().m_pGroupsDlg;
     QApplication::processEvents();
     for (auto _ : state)
@@ -169,7 +169,7 @@ void BM_GroupGraph1000(benchmark::State& state)
 {
     SProgram program(1000);
     CEstimateGenerator::AddGroupCodes(program.app.Document().m_listLoads);
-    program.app.Frame().RouteCommand(CScafometroView::ID_VIEW_GROUPS);
+    program.app.Frame().RouteCommand(ID_VIEW_GROUPS);
     CWeightGroupsDlg& dialog = *program.app.View().m_pGroupsDlg;
     dialog.m_treeGroups->topLevelItem(2)->setSelected(true);
     QApplication::processEvents();

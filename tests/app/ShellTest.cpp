@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -120,16 +121,16 @@ TEST_F(ShellTest, RedrawFromMenuAndToolbarAndModesRouteToTheView)
     Start(Example());
     CScafometroView& view = View();
     Painted();
-    const int nPasses = view.m_nPasses;
+    QSignalSpy passes(&view, &CScafometroView::Drawn);
     ASSERT_TRUE(Run(32777));
     Painted();
-    EXPECT_EQ(view.m_nPasses, nPasses + 1);
+    EXPECT_EQ(passes.count(), 1);
     auto* pButton =
         qobject_cast<QToolButton*>(m_pApp->Frame().ToolBar()->widgetForAction(m_pApp->Frame().Action(32777)));
     ASSERT_NE(pButton, nullptr);
     QTest::mouseClick(pButton, Qt::LeftButton);
     Painted();
-    EXPECT_EQ(view.m_nPasses, nPasses + 2);
+    EXPECT_EQ(passes.count(), 2);
     ASSERT_TRUE(Run(32779));
     EXPECT_EQ(view.m_nMode, 1);
     ASSERT_TRUE(Run(32778));
@@ -171,6 +172,21 @@ TEST_F(ShellTest, StatusBarTitleAndBars)
     ASSERT_TRUE(Run(59393));
     EXPECT_FALSE(frame.statusBar()->isVisible());
     EXPECT_FALSE(frame.Action(59393)->isChecked());
+
+    // Closing "Calcoli" leaves "Visualizza" open, and its items' prompts, empty ones too, showing.
+    QMenu* pView = Popup(frame, "&Visualizza");
+    QAction* pCalc = pView->actions()[pView->actions().indexOf(frame.Action(ID_VIEW_BONJEAN)) + 2];
+    QTest::mouseClick(frame.menuBar(), Qt::LeftButton, {},
+                      frame.menuBar()->actionGeometry(pView->menuAction()).center());
+    ASSERT_TRUE(pView->isVisible());
+    QTest::mouseMove(pView, pView->actionGeometry(pCalc).center());
+    QTest::keyClick(pView, Qt::Key_Right);
+    ASSERT_TRUE(pCalc->menu()->isVisible());
+    QTest::keyClick(pCalc->menu(), Qt::Key_Escape);
+    QTest::mouseMove(pView, pView->actionGeometry(frame.Action(ID_VIEW_DISCONTINUITIES)).center());
+    EXPECT_EQ(frame.StatusMessage(), "");
+    QTest::keyClick(pView, Qt::Key_Escape);
+    EXPECT_EQ(frame.StatusMessage(), "Pronto");
 }
 
 TEST_F(ShellTest, AboutBoxTexts)

@@ -280,7 +280,7 @@ TEST_F(StrengthDlgTest, RefusalsSayWhyAndForgetTheFigures)
     }
     // A new estimate forgets the figures but keeps the table; empty, it weighs nothing and cannot float.
     Compute(dlg, kHull);
-    ASSERT_TRUE(Run(CCommandTable::ID_FILE_NEW));
+    ASSERT_TRUE(Run(ID_FILE_NEW));
     ExpectNothingShown(dlg);
     EXPECT_EQ(Text(dlg.m_editHull), kHull);
     EXPECT_NE(MessageOfClick(pCompute).find("equilibrio"), std::string::npos);
