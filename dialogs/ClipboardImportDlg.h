@@ -27,17 +27,9 @@ public:
     // pressed, corrections included; empty when nothing was pasted.
     const std::string& ImportText() const { return m_strImport; }
 
-    QLineEdit* m_editCell;
-    CMSFlexGrid* m_grid;
-    int m_nPrevRow = -1;
-    int m_nPrevCol = -1;
-
-    QPushButton* m_btnConvert;
-    // The grid's popup menu and its items.
-    QMenu* m_menuGrid;
-    QAction* m_actionCopy;
-    QAction* m_actionPaste;
-    QAction* m_actionConvert;
+    CMSFlexGrid* Grid() const { return m_grid; }
+    QLineEdit* CellEdit() const { return m_editCell; }
+    QPushButton* ConvertButton() const { return m_btnConvert; }
 
 public slots:
     void accept() override;
@@ -50,6 +42,17 @@ private:
     void OnChangeEditCell();
     void OnMouseDownGrid(int nButton, int nShift, int x, int y);
     void TrackPopupMenu(int x, int y);
+
+    QLineEdit* m_editCell;
+    CMSFlexGrid* m_grid;
+    int m_nPrevRow = -1;
+    int m_nPrevCol = -1;
+    QPushButton* m_btnConvert;
+    // The grid's popup menu and its items.
+    QMenu* m_menuGrid;
+    QAction* m_actionCopy;
+    QAction* m_actionPaste;
+    QAction* m_actionConvert;
 
     CServices& m_services;
     bool m_bPasted = false;

@@ -78,7 +78,7 @@ void BM_PasteAndOk10000(benchmark::State& state)
         CClipboardImportDlg dialog(services);
         dialog.show();
         QApplication::processEvents();
-        QTest::keyClick(dialog.m_grid, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(dialog.Grid(), Qt::Key_V, Qt::ControlModifier);
         QApplication::processEvents();
         dialog.accept();
         CLoadList list;

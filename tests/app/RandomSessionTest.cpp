@@ -126,7 +126,7 @@ void RandomSessionTest::Paste()
         auto* pDialog = qobject_cast<CClipboardImportDlg*>(QApplication::activeModalWidget());
         if (!pDialog)
             return;
-        QTest::keySequence(pDialog->m_grid, QKeySequence("Ctrl+V"));
+        QTest::keySequence(pDialog->Grid(), QKeySequence("Ctrl+V"));
         // A message about the table's form may be up; the services answered it already.
         if (bAccept)
             pDialog->accept();

@@ -82,7 +82,7 @@ protected:
         m_pDialog.reset();
         CDialogFixture::TearDown();
     }
-    CMSFlexGrid& Grid() { return *m_pDialog->m_grid; }
+    CMSFlexGrid& Grid() { return *m_pDialog->Grid(); }
     void Paste(const QString& strText)
     {
         SetClipboard(strText);
@@ -146,13 +146,13 @@ TEST_F(ClipboardImportDlg, HighlightFollowsTheSelectedCellAndTheEditWritesIt)
     Paste(kTwoRows);
     ClickCell(Grid(), 2, 3);
     EXPECT_EQ(Grid().GetCellBackColor(2, 3), RGB(240, 240, 0));
-    EXPECT_EQ(m_pDialog->m_editCell->text(), "7");
+    EXPECT_EQ(m_pDialog->CellEdit()->text(), "7");
     ClickCell(Grid(), 1, 1);
     EXPECT_EQ(Grid().GetCellBackColor(1, 1), RGB(240, 240, 0));
     EXPECT_EQ(Grid().GetCellBackColor(2, 3), RGB(255, 255, 255));
-    EXPECT_EQ(m_pDialog->m_editCell->text(), "10");
-    EXPECT_EQ(QApplication::focusWidget(), m_pDialog->m_editCell);
-    QTest::keyClicks(m_pDialog->m_editCell, "5");
+    EXPECT_EQ(m_pDialog->CellEdit()->text(), "10");
+    EXPECT_EQ(QApplication::focusWidget(), m_pDialog->CellEdit());
+    QTest::keyClicks(m_pDialog->CellEdit(), "5");
     EXPECT_EQ(Grid().GetTextMatrix(1, 1), "105");
     EXPECT_EQ(Grid().GetTextMatrix(2, 3), "7");
     // The yellow shows on the screen, where the selection would paint over it.
@@ -161,7 +161,7 @@ TEST_F(ClipboardImportDlg, HighlightFollowsTheSelectedCellAndTheEditWritesIt)
 
     // After another paste the edit shows the current cell, and typing changes that one.
     Paste(kTwoRows);
-    QTest::keyClicks(m_pDialog->m_editCell, "x");
+    QTest::keyClicks(m_pDialog->CellEdit(), "x");
     EXPECT_EQ(Grid().GetTextMatrix(1, 0), "Ax");
     EXPECT_EQ(Grid().GetTextMatrix(1, 1), "10");
     // A refused paste is told over the grid.
@@ -172,7 +172,7 @@ TEST_F(ClipboardImportDlg, HighlightFollowsTheSelectedCellAndTheEditWritesIt)
 TEST_F(ClipboardImportDlg, CommasBecomePointsOutsideTheNamesAndOkImportsWhatTheGridShows)
 {
     Paste("12,5\t12,5\t0\t4,5\t2\t0\t1,25\r\n");
-    Click(m_pDialog->m_btnConvert);
+    Click(m_pDialog->ConvertButton());
     EXPECT_EQ(Grid().GetTextMatrix(1, 0), "12,5");
     EXPECT_EQ(Grid().GetTextMatrix(1, 1), "12.5");
     EXPECT_EQ(Grid().GetTextMatrix(1, 6), "1.25");
@@ -181,8 +181,8 @@ TEST_F(ClipboardImportDlg, CommasBecomePointsOutsideTheNamesAndOkImportsWhatTheG
     ChooseFromMenu(Grid(), "Converti tutte le virgole in punti", true);
     EXPECT_EQ(Grid().GetTextMatrix(1, 1), "1.5");
     ClickCell(Grid(), 1, 0);
-    QTest::keyClicks(m_pDialog->m_editCell, "Y");
-    QTest::keyClick(m_pDialog->m_editCell, Qt::Key_Return);
+    QTest::keyClicks(m_pDialog->CellEdit(), "Y");
+    QTest::keyClick(m_pDialog->CellEdit(), Qt::Key_Return);
     EXPECT_EQ(m_pDialog->result(), QDialog::Accepted);
     EXPECT_EQ(m_pDialog->ImportText(), "XY\t1.5\t0\t1\t0.5\t0\t0");
 }
@@ -200,8 +200,8 @@ TEST_F(ClipboardImportDlg, TheLoadsListImportsTheRowsAfterItsLoadsAndCancelImpor
                   [&](QWidget* pModal) {
                       auto* pImport = qobject_cast<CClipboardImportDlg*>(pModal);
                       ASSERT_TRUE(pImport);
-                      ChooseFromMenu(*pImport->m_grid, "Incolla");
-                      Click(pImport->m_btnConvert);
+                      ChooseFromMenu(*pImport->Grid(), "Incolla");
+                      Click(pImport->ConvertButton());
                       for (QPushButton* pButton : pImport->findChildren<QPushButton*>())
                       {
                           if (bOk && pButton->text() == "OK")

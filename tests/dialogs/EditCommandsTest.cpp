@@ -66,7 +66,7 @@ TEST_F(EditCommands, UndoAndRedoGoThroughEveryKindOfChange)
             WithModal([&] { Click(dialog.m_btnImport); },
                       [&](QWidget* pModal) {
                           auto* pImport = qobject_cast<CClipboardImportDlg*>(pModal);
-                          QTest::keyClick(pImport->m_grid, Qt::Key_V, Qt::ControlModifier);
+                          QTest::keyClick(pImport->Grid(), Qt::Key_V, Qt::ControlModifier);
                           pImport->accept();
                       });
         },
