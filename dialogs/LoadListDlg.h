@@ -42,17 +42,8 @@ public:
     void ShowViewMode(int nMode);
 
     int* m_pViewMode = nullptr;
-    CLoadList* m_pLoadList = nullptr;
-    CQtListBox* m_lbLoads;
-    double m_dWeight = 0;
-    double m_dX1 = 0;
-    double m_dX2 = 0;
-    double m_dXgRel = 0;
-    std::string m_strName;
     int m_nViewMode = 0;
-    double m_dZg = 0;
-    double m_dYg = 0;
-    CScafometroView* m_pView = nullptr;
+    CQtListBox* m_lbLoads;
 
     QPushButton* m_btnAddNew;
     QPushButton* m_btnDelete;
@@ -107,6 +98,17 @@ private:
     bool Swap(int nFirst);
     void InvalidateView();
     CServices* Services();
+
+    CLoadList* m_pLoadList = nullptr;
+    CScafometroView* m_pView = nullptr;
+    // The fields as the last exchange read or showed them.
+    double m_dWeight = 0;
+    double m_dX1 = 0;
+    double m_dX2 = 0;
+    double m_dXgRel = 0;
+    std::string m_strName;
+    double m_dZg = 0;
+    double m_dYg = 0;
 
     // Set while a handler runs: the focus moves it makes (to the field with no number) must not
     // run another edit's handler in the middle of it.
