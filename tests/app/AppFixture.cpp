@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -130,6 +131,26 @@ QImage CAppFixture::PdfPage(const std::string& strPdf)
     QProcess::execute("pdftoppm",
                       {"-png", "-r", "40", "-aa", "no", "-aaVector", "no", "-singlefile", strStem, strStem});
     return QImage(strStem + ".png");
+}
+
+void CAppFixture::ExpectNoOverlaps(QWidget& window)
+{
+    std::vector<std::pair<QWidget*, QRect>> controls;
+    for (QWidget* pWidget : window.findChildren<QWidget*>())
+    {
+        if (pWidget->isVisible() && (qobject_cast<QLabel*>(pWidget) || qobject_cast<QLineEdit*>(pWidget) ||
+                                     qobject_cast<QAbstractButton*>(pWidget)))
+            controls.emplace_back(pWidget, QRect(pWidget->mapTo(&window, QPoint()), pWidget->size()));
+    }
+    for (size_t i = 0; i < controls.size(); ++i)
+    {
+        for (size_t j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(controls[i].second.intersects(controls[j].second))
+                << controls[i].first->metaObject()->className() << " «"
+                << controls[i].first->property("text").toString().toStdString() << "» and "
+                << controls[j].first->metaObject()->className() << " «"
+                << controls[j].first->property("text").toString().toStdString() << "»";
+    }
 }
 
 void CAppFixture::Retype(QLineEdit* pEdit, const QString& strText)

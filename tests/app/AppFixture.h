@@ -43,6 +43,9 @@ protected:
                       std::string* pErr = nullptr);
     // The first page of a PDF as pdftoppm draws it at 40 dpi, unsmoothed so that colours stay exact.
     static QImage PdfPage(const std::string& strPdf);
+    // Fails when two visible labels, fields or buttons of the window cover one another, as a
+    // control put in a taken cell of a grid does.
+    static void ExpectNoOverlaps(QWidget& window);
     // Types over a field's text.
     static void Retype(QLineEdit* pEdit, const QString& strText);
     // Clicks the button after forgetting what was asked before; the one message it gives, which

@@ -47,6 +47,7 @@ TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(pDlg));
     EXPECT_EQ(pDlg->parentWidget(), &m_pApp->Frame());
     EXPECT_FALSE(pDlg->m_btnExportTable->isEnabled());
+    ExpectNoOverlaps(*pDlg);
 
     Choose(pDlg->m_btnBrowseHull, kExamples + "motonave-bonjean.csv");
     Choose(pDlg->m_btnBrowseLimits, kExamples + "motonave-limiti.csv");

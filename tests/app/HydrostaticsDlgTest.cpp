@@ -29,6 +29,7 @@ TEST_F(HydrostaticsDlgTest, CurvesOfTheExampleAsTheBatchToolWritesThem)
     CHydrostaticsDlg& dlg = *pDlg;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     EXPECT_FALSE(dlg.m_btnExport->isEnabled());
+    ExpectNoOverlaps(dlg);
 
     // The table's own drafts: the grid and the exported file are the batch tool's.
     m_services.m_paths = {kHull};

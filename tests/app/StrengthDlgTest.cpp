@@ -124,6 +124,7 @@ TEST_F(StrengthDlgTest, ShowsTheBatchToolsFiguresInBothWaters)
         named.insert(pLabel->buddy());
     const QList<QLineEdit*> edits = dlg.findChildren<QLineEdit*>();
     EXPECT_EQ(edits.size(), 21);
+    ExpectNoOverlaps(dlg);
     for (QLineEdit* pEdit : edits)
         EXPECT_EQ(named.count(pEdit), 1u) << pEdit->text().toStdString();
 
@@ -162,7 +163,8 @@ TEST_F(StrengthDlgTest, ShowsTheBatchToolsFiguresInBothWaters)
                                             std::strtod(cli[field.pszName].at(field.n).c_str(), nullptr)))
                 << field.pszName;
         EXPECT_EQ(Text(dlg.m_editIterations), cli["iterations"].at(0));
-        // The displacement is the weight, to the equilibrium's tolerance.
+        // The displacement is the weight, to the equilibrium's tolerance, shown to 4 decimals.
+        EXPECT_EQ(Text(dlg.m_editDisplacement), CNumberFormat::Format("%.4f", dlg.Result().m_dDisplacement));
         EXPECT_NEAR(std::strtod(Text(dlg.m_editDisplacement).c_str(), nullptr),
                     std::strtod(cli["W"].at(0).c_str(), nullptr), 1e-3);
     }
