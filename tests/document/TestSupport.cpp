@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "model/LoadList.h"
 
@@ -48,6 +49,34 @@ std::vector<std::string> FolderEntries(const std::string& strDir)
     for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(strDir))
         names.push_back(entry.path().filename());
     return names;
+}
+
+std::vector<std::pair<std::string, std::string>> CaseTable(const std::string& strName)
+{
+    std::vector<std::pair<std::string, std::string>> rows;
+    std::istringstream lines(ReadBytes(DataPath(strName)));
+    for (std::string strLine; std::getline(lines, strLine);)
+    {
+        const size_t nTab = strLine.find('\t');
+        if (strLine.empty() || strLine[0] == '#')
+            continue;
+        EXPECT_NE(nTab, std::string::npos) << strName << ": " << strLine;
+        std::string strBytes;
+        for (size_t i = nTab + 1; nTab != std::string::npos && i < strLine.size(); ++i)
+        {
+            const char ch = strLine[i] == '\\' && i + 1 < strLine.size() ? strLine[++i] : '\0';
+            if (ch == 'x')
+                strBytes += static_cast<char>(std::stoi(strLine.substr(i + 1, 2), nullptr, 16)), i += 2;
+            else
+                strBytes += ch == '\0'  ? strLine[i]
+                            : ch == 'n' ? '\n'
+                            : ch == 'r' ? '\r'
+                            : ch == 't' ? '\t'
+                                        : ch;
+        }
+        rows.emplace_back(strLine.substr(0, nTab), strBytes);
+    }
+    return rows;
 }
 
 namespace

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/File.h"
@@ -30,6 +31,10 @@ std::string DataPath(const std::string& strName);
 std::string ReadBytes(const std::string& strPath);
 void WriteBytes(const std::string& strPath, const std::string& strBytes);
 std::vector<std::string> FolderEntries(const std::string& strDir);
+
+// The cases of a table under tests/data, a line each: a result, a tab, then the input with \n, \r,
+// \t, \\ and \xHH standing for their bytes. Lines that start with '#' are comments.
+std::vector<std::pair<std::string, std::string>> CaseTable(const std::string& strName);
 
 // Little-endian fields of the weight files; a record is the name's length, the name, the numbers.
 std::string Int32(std::int32_t nValue);
