@@ -142,6 +142,11 @@ TEST_P(Transcript, EveryCaseGivesWhatItSays)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, Transcript,
-                         ::testing::Values("files.txt", "strength.txt", "hydrostatics.txt", "check.txt",
-                                           "groups.txt"));
+// The picture command only in a build that has the program that draws.
+const char* const kTranscripts[] = {"files.txt", "strength.txt", "hydrostatics.txt",
+                                    "check.txt", "groups.txt",
+#ifdef SCAFOMETRO_PLOT
+                                    "plot.txt"
+#endif
+};
+INSTANTIATE_TEST_SUITE_P(Cli, Transcript, ::testing::ValuesIn(kTranscripts));
