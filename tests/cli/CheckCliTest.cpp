@@ -1,6 +1,5 @@
 // The batch tool's check command: a "+" condition against the merged file and the report handed
-// over to the picture helper, as the hydrostatics plot is (the figures, tables and refusals are
-// in the transcripts).
+// over to the picture helper (the figures, tables and refusals are in the transcripts).
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -15,7 +14,6 @@ const std::string kExamples = SCAFOMETRO_EXAMPLES "/";
 const std::string kHull = kExamples + "motonave-bonjean.csv", kLimits = kExamples + "motonave-limiti.csv";
 const std::string kDeparture = kExamples + "motonave.p3d";
 const std::string kArrival = kDeparture + "+" + kExamples + "motonave-arrivo.p3d";
-const std::string kBox = DataPath("cli/box.csv");
 const std::string kBallast = kDeparture + "+" + kExamples + "motonave-zavorra.p3d";
 
 // The printed lines after the condition's name, which is the only line a renamed file changes.
@@ -61,18 +59,5 @@ TEST_F(CheckCli, ReportHandsOverAndPrintsTheSame)
     for (size_t n = 0; (n = strBytes.find("/Type /Page\n", n)) != std::string::npos; ++n)
         ++nPages;
     EXPECT_EQ(nPages, 4u);
-}
-
-TEST_F(CheckCli, HydrostaticsPlotHandsOverAndWritesTheSame)
-{
-    const std::string strPicture = m_dir.Path("curves.svg");
-    const SCliRun plain = Run({"hydrostatics", kBox, "-"});
-    const SCliRun plotted = Run({"hydrostatics", kBox, "-", "--plot", strPicture, "--size", "800x600"});
-    ASSERT_EQ(plotted.nStatus, 0) << plotted.strErr;
-    EXPECT_EQ(plotted.strOut, plain.strOut);
-    // Every curve is drawn with its name at its end and by its scale.
-    const std::string strSvg = ReadBytes(strPicture);
-    for (const char* pszName : {"Dislocamento [t]", "LCB [m]", "KB [m]", "KMT [m]", "TPC [t/cm]", "MCT1cm"})
-        EXPECT_NE(strSvg.find(pszName), std::string::npos) << pszName;
 }
 #endif

@@ -1,5 +1,4 @@
-// The batch tool's strength and export-stations commands against each other and the totals, and
-// the picture handed over to the program that draws.
+// The batch tool's strength command against the totals of the same estimate.
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -65,21 +64,3 @@ TEST_F(StrengthCli, FiguresAgreeWithTheTotals)
     ASSERT_EQ(fresh.nStatus, 0) << fresh.strErr;
     EXPECT_GT(std::stod(Split(fresh.strOut, '\n', '\t')[2][1]), value(2));
 }
-
-#ifdef SCAFOMETRO_PLOT
-TEST_F(StrengthCli, PlotHandsOverAndPrintsTheSame)
-{
-    const std::string strPicture = m_dir.Path("strength.png"), strTable = m_dir.Path("curves.csv");
-    const SResult plain = Run({"strength", kExample, kExampleHull});
-    // The estimate from the standard input: read once, by the program that draws.
-    CCliProcess process(
-        {"strength", "-", kExampleHull, "--plot", strPicture, "--size", "800x600", "--table", strTable});
-    process.SetInputPath(kExample);
-    const SResult plotted = process.Run(m_logs.Dir());
-    ASSERT_EQ(plotted.nStatus, 0) << plotted.strErr;
-    EXPECT_EQ(plotted.strOut, plain.strOut);
-    EXPECT_EQ(ReadBytes(strPicture).substr(1, 3), "PNG");
-    EXPECT_EQ(ReadBytes(strTable).substr(0, 11), "x,p,b,q,V,M");
-    EXPECT_EQ(FolderEntries(m_dir.Dir()).size(), 2u);
-}
-#endif

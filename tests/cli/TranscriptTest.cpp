@@ -28,7 +28,7 @@ std::string Expand(std::string strText, const std::string& strOut)
 struct SCase
 {
     int nLine = 0;
-    std::vector<std::string> words, files;
+    std::vector<std::string> words, files, holds;
     std::string strInput, strOut, strErr;
     std::vector<std::string> outParts, errParts;
     int nStatus = 0;
@@ -71,6 +71,8 @@ std::vector<SCase> ReadCases(const std::string& strName)
             c.errParts.push_back(strRest);
         else if (strKey == "file")
             c.files.push_back(strRest);
+        else if (strKey == "has")
+            c.holds.push_back(strRest);
         else
             ADD_FAILURE() << strName << ":" << nLine << ": " << strLine;
     }
@@ -133,6 +135,14 @@ TEST_P(Transcript, EveryCaseGivesWhatItSays)
             {
                 EXPECT_TRUE(DxfReadsBack(strWritten)) << strWhere;
             }
+        }
+        // "has WRITTEN TEXT": the file written holds the text.
+        for (const std::string& strHeld : c.holds)
+        {
+            const std::string strText = strHeld.substr(strHeld.find(' ') + 1);
+            EXPECT_NE(ReadBytes(Expand(strHeld.substr(0, strHeld.find(' ')), strDir)).find(strText),
+                      std::string::npos)
+                << strWhere << ": " << strText;
         }
         if (c.nStatus == 1 || c.nStatus == 2)
         {
