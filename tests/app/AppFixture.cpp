@@ -98,15 +98,16 @@ CScafometroView& CAppFixture::View()
 
 void CAppFixture::Drag(Qt::MouseButton button, QPoint from, QPoint to)
 {
-    CScafometroView& view = View();
-    QTest::mousePress(&view, button, Qt::NoModifier, from);
-    const QPoint middle = (from + to) / 2;
-    for (const QPoint& pt : {middle, to})
-    {
-        QMouseEvent move(QEvent::MouseMove, pt, view.mapToGlobal(pt), Qt::NoButton, button, Qt::NoModifier);
-        QApplication::sendEvent(&view, &move);
-    }
-    QTest::mouseRelease(&view, button, Qt::NoModifier, to);
+    QTest::mousePress(&View(), button, Qt::NoModifier, from);
+    MoveHolding(button, (from + to) / 2);
+    MoveHolding(button, to);
+    QTest::mouseRelease(&View(), button, Qt::NoModifier, to);
+}
+
+void CAppFixture::MoveHolding(Qt::MouseButton button, QPoint pt)
+{
+    QMouseEvent move(QEvent::MouseMove, pt, View().mapToGlobal(pt), Qt::NoButton, button, Qt::NoModifier);
+    QApplication::sendEvent(&View(), &move);
 }
 
 int CAppFixture::RunCli(const std::vector<std::string>& args, std::string* pOut, std::string* pErr)

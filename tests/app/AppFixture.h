@@ -32,8 +32,9 @@ protected:
     QImage Painted();
     CScafometroView& View();
 
-    // Mouse drags on the view with real events.
+    // Mouse drags on the view with real events; a move with the button held.
     void Drag(Qt::MouseButton button, QPoint from, QPoint to);
+    void MoveHolding(Qt::MouseButton button, QPoint pt);
 
     // The bundled example, copied into the scratch folder: "Salva" writes back to the file that
     // was opened, and a test must never change the repository's example.

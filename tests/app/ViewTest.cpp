@@ -130,9 +130,7 @@ TEST_F(ViewTest, DragFiguresInvertAndEraseThemselves)
     const QImage clean = Painted();
     QSignalSpy passes(&view, &CScafometroView::Drawn);
     QTest::mousePress(&view, Qt::RightButton, Qt::NoModifier, QPoint(100, 100));
-    QMouseEvent move(QEvent::MouseMove, QPointF(300, 200), view.mapToGlobal(QPointF(300, 200)), Qt::NoButton,
-                     Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(&view, &move);
+    MoveHolding(Qt::RightButton, QPoint(300, 200));
     QApplication::processEvents();
     const QImage dragging = view.grab().toImage();
     EXPECT_EQ(passes.count(), 0);
@@ -140,9 +138,7 @@ TEST_F(ViewTest, DragFiguresInvertAndEraseThemselves)
     EXPECT_EQ(dragging.pixel(200, 100), ~clean.pixel(200, 100) | 0xff000000);
     EXPECT_EQ(dragging.pixel(200, 150), clean.pixel(200, 150));
     // Moving back to the press point erases the box.
-    QMouseEvent back(QEvent::MouseMove, QPointF(100, 100), view.mapToGlobal(QPointF(100, 100)), Qt::NoButton,
-                     Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(&view, &back);
+    MoveHolding(Qt::RightButton, QPoint(100, 100));
     QApplication::processEvents();
     EXPECT_EQ(view.grab().toImage(), clean);
 
@@ -150,11 +146,9 @@ TEST_F(ViewTest, DragFiguresInvertAndEraseThemselves)
     // follows the pointer all the same and leaves nothing behind.
     for (const bool bPaintBetween : {true, false})
     {
-        for (const QPointF& pt : {QPointF(300, 200), QPointF(100, 100)})
+        for (const QPoint& pt : {QPoint(300, 200), QPoint(100, 100)})
         {
-            QMouseEvent drag(QEvent::MouseMove, pt, view.mapToGlobal(pt), Qt::NoButton, Qt::RightButton,
-                             Qt::NoModifier);
-            QApplication::sendEvent(&view, &drag);
+            MoveHolding(Qt::RightButton, pt);
             Wheel(view, pt.x() > 100 ? 120 : 0);
             if (bPaintBetween)
                 view.repaint();
