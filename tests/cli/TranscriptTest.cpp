@@ -1,6 +1,7 @@
 // The batch tool run from the transcripts under tests/data/cli: each case gives the command, and
 // the status, messages, output and files it must give. A case that fails (status 1 or 2) must
 // leave its folder as it was: only "kept.csv", holding "kept".
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -143,6 +144,13 @@ TEST_P(Transcript, EveryCaseGivesWhatItSays)
             EXPECT_NE(ReadBytes(Expand(strHeld.substr(0, strHeld.find(' ')), strDir)).find(strText),
                       std::string::npos)
                 << strWhere << ": " << strText;
+        }
+        // Nothing is left in the folder but what the command was told to write.
+        for (const std::string& strEntry : FolderEntries(strDir))
+        {
+            EXPECT_TRUE(strEntry == "kept.csv" ||
+                        std::count(args.begin(), args.end(), strDir + "/" + strEntry))
+                << strWhere << ": " << strEntry;
         }
         if (c.nStatus == 1 || c.nStatus == 2)
         {

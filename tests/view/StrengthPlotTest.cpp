@@ -1,28 +1,42 @@
-// The strength panels on the recording surface, call for call against their expected file, and
-// nothing for a result without equilibrium or a surface too small.
+// The strength, curves of form and loading check panels on the recording surface, call for call
+// against their expected files, and nothing for a result without equilibrium or a surface too small.
 #include <gtest/gtest.h>
 
 #include "RecordingSurface.h"
 #include "TestSupport.h"
+#include "model/CurvesOfForm.h"
 #include "model/HullGirder.h"
 #include "model/HullTable.h"
 #include "model/LoadList.h"
+#include "model/LoadingCheck.h"
+#include "view/CheckPlot.h"
+#include "view/CurvesOfFormPlot.h"
 #include "view/StrengthPlot.h"
 
 namespace
 {
 // A 36 m box barge, 8 m wide, with 120 t more over its middle third: it sags, most amidships.
-CStrengthResult SaggingBarge()
+CHullTable Barge()
 {
     CHullTable hull;
     hull.m_stations = {0, 12, 24, 36};
     hull.m_drafts = {0, 5};
     for (int i = 0; i < 4; ++i)
         hull.m_areas.insert(hull.m_areas.end(), {0, 40});
-    CLoadList list;
+    return hull;
+}
+
+void Sagging(CLoadList& list)
+{
     list.Append("hull", 18, 0, 36, 360);
     list.Append("cargo", 6, 12, 24, 120);
-    return CHullGirder(hull).Compute(list);
+}
+
+CStrengthResult SaggingBarge()
+{
+    CLoadList list;
+    Sagging(list);
+    return CHullGirder(Barge()).Compute(list);
 }
 
 } // namespace
@@ -41,6 +55,27 @@ TEST(StrengthPlot, DrawsFourCurvesInTwoPanels)
     EXPECT_EQ(surface.m_pen, CPen());
     EXPECT_EQ(surface.m_font, CFont());
     EXPECT_EQ(surface.m_nMapMode, MM_TEXT);
+}
+
+TEST(StrengthPlot, CurvesOfFormAndTheCheckAsRecorded)
+{
+    // The barge's curves of form, and the sagging barge against limits that 18 m exceeds.
+    const CHullTable hull = Barge();
+    CCurvesOfForm curves;
+    ASSERT_TRUE(curves.Compute(hull, CHullGirder::kSeaWater, 0, 5, 0.5));
+    CRecordingSurface surface;
+    ASSERT_TRUE(CCurvesOfFormPlot(curves).Draw(surface, SRect{0, 0, 1200, 910}));
+    EXPECT_TRUE(testsupport::SameAsFile(surface.Text(), "view/curves-of-form.txt"));
+    const std::vector<SLimitPoint> limits = {
+        {6, 50, -50, 400, -400}, {18, 50, -50, 400, -350}, {30, 50, -50, 400, -400}};
+    CLoadingCheck check(hull, limits, CHullGirder::kSeaWater, nullptr);
+    CLoadList list;
+    Sagging(list);
+    std::string strRefusal;
+    ASSERT_TRUE(check.Add("carico", list, strRefusal)) << strRefusal;
+    CRecordingSurface checked;
+    ASSERT_TRUE(CCheckPlot(check).Draw(checked, SRect{0, 0, 1200, 910}));
+    EXPECT_TRUE(testsupport::SameAsFile(checked.Text(), "view/check-plot.txt"));
 }
 
 TEST(StrengthPlot, DrawsNothingWithoutEquilibriumOrRoom)
