@@ -32,6 +32,17 @@ TEST(WeightGroups, CodeRuleOnATableOfNames)
         {"", "", "-"},
         {".5 Punto", "", "-"},
         {"-3 Meno", "", "-"},
+        // The ends of the letter and digit ranges, and the characters just beside them.
+        {"5A", "", "-"},
+        {"5Z", "", "-"},
+        {"5a", "", "-"},
+        {"5z", "", "-"},
+        {"5@", "5", "5"},
+        {"5[", "5", "5"},
+        {"5`", "5", "5"},
+        {"5{", "5", "5"},
+        {"5/", "5", "5"},
+        {"5:", "5", "5"},
     };
     for (const SCase& c : cases)
     {
