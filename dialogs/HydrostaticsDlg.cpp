@@ -231,27 +231,16 @@ void CHydrostaticsDlg::OnCompute()
             "Indicare le immersioni con «da», «a» e «passo», oppure nessuna per usare quelle della tavola.");
         return;
     }
-    const std::string strHull = HullPath();
-    if (strHull.empty())
-    {
-        Refuse("Scegliere la tavola di carena: il file delle aree delle sezioni alle immersioni.");
-        m_editHull->setFocus();
-        return;
-    }
-
-    CWaitCursor wait;
     CHullTable hull;
-    try
+    std::string strRefusal;
+    if (!CStrengthDlg::ReadHullTable(*m_editHull, hull, strRefusal))
     {
-        CHullTableFile::Read(strHull, hull);
-    }
-    catch (const CFileException& error)
-    {
-        Refuse(FileErrorText(error));
+        Refuse(strRefusal);
+        if (m_editHull->text().trimmed().isEmpty())
+            m_editHull->setFocus();
         return;
     }
-    QSettings(QStringLiteral("Ventaglio"), QStringLiteral("Scafometro"))
-        .setValue(QString::fromLatin1(CStrengthDlg::kHullSetting), m_editHull->text().trimmed());
+    CWaitCursor wait;
     const bool bDone = nGiven == 3 ? m_curves.Compute(hull, dDensity, dRange[0], dRange[1], dRange[2])
                                    : m_curves.Compute(hull, dDensity);
     if (!bDone)
@@ -261,6 +250,7 @@ void CHydrostaticsDlg::OnCompute()
         Refuse("Impossibile calcolare le curve idrostatiche.\n" + strWhy);
         return;
     }
+    const std::string strHull = HullPath();
     const size_t nSlash = strHull.find_last_of('/'); // npos + 1 is 0: the whole path
     // The printed title goes through the surface, which takes Latin-1 text.
     m_strTitle = (QStringLiteral("Curve idrostatiche di ") +

@@ -244,6 +244,29 @@ std::string CStrengthDlg::HullPath() const
     return QFile::encodeName(m_editHull->text().trimmed()).toStdString();
 }
 
+bool CStrengthDlg::ReadHullTable(const QLineEdit& edit, CHullTable& hull, std::string& strRefusal)
+{
+    const std::string strHull = QFile::encodeName(edit.text().trimmed()).toStdString();
+    if (strHull.empty())
+    {
+        strRefusal = "Scegliere la tavola di carena: il file delle aree delle sezioni alle immersioni.";
+        return false;
+    }
+    CWaitCursor wait;
+    try
+    {
+        CHullTableFile::Read(strHull, hull);
+    }
+    catch (const CFileException& error)
+    {
+        strRefusal = FileErrorText(error);
+        return false;
+    }
+    QSettings(QStringLiteral("Ventaglio"), QStringLiteral("Scafometro"))
+        .setValue(QString::fromLatin1(kHullSetting), edit.text().trimmed());
+    return true;
+}
+
 void CStrengthDlg::OnBrowseHull()
 {
     SFileDialog dialog = kHullDialog;
@@ -266,27 +289,16 @@ void CStrengthDlg::OnCompute()
         m_editDensity->selectAll();
         return;
     }
-    const std::string strHull = HullPath();
-    if (strHull.empty())
-    {
-        Refuse("Scegliere la tavola di carena: il file delle aree delle sezioni alle immersioni.");
-        m_editHull->setFocus();
-        return;
-    }
-
-    CWaitCursor wait;
     CHullTable hull;
-    try
+    std::string strRefusal;
+    if (!ReadHullTable(*m_editHull, hull, strRefusal))
     {
-        CHullTableFile::Read(strHull, hull);
-    }
-    catch (const CFileException& error)
-    {
-        Refuse(FileErrorText(error));
+        Refuse(strRefusal);
+        if (m_editHull->text().trimmed().isEmpty())
+            m_editHull->setFocus();
         return;
     }
-    QSettings(QStringLiteral("Ventaglio"), QStringLiteral("Scafometro"))
-        .setValue(QString::fromLatin1(kHullSetting), m_editHull->text().trimmed());
+    CWaitCursor wait;
 
     m_result = CHullGirder(hull, dDensity).Compute(m_list);
     UpdateResult();

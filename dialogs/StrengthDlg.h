@@ -7,6 +7,7 @@
 
 #include "model/StrengthResult.h"
 
+class CHullTable;
 class CLoadList;
 class CServices;
 class CStrengthPlotWnd;
@@ -26,6 +27,10 @@ public:
     static const char* const kDefaultDensity;
     // The station curve's intervals proposed after each calculation.
     static constexpr int kDefaultStations = 20;
+
+    // Reads the hull table named in edit and remembers it for the windows that read one; false,
+    // with the reason in strRefusal, when none is named or it cannot be read.
+    static bool ReadHullTable(const QLineEdit& edit, CHullTable& hull, std::string& strRefusal);
 
     // The list, the services and the printer must outlive the window.
     CStrengthDlg(CLoadList& list, CServices& services, QPrinter& printer, QWidget* pParent = nullptr);
