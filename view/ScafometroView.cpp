@@ -142,6 +142,26 @@ void CScafometroView::SetMode(int nMode)
         m_pLoadListDlg->ShowViewMode(nMode);
 }
 
+CStrengthDlg* CScafometroView::GetStrengthDlg() const
+{
+    return m_pStrengthDlg;
+}
+
+CCheckDlg* CScafometroView::GetCheckDlg() const
+{
+    return m_pCheckDlg;
+}
+
+CHydrostaticsDlg* CScafometroView::GetHydrostaticsDlg() const
+{
+    return m_pHydrostaticsDlg;
+}
+
+CWeightGroupsDlg* CScafometroView::GetGroupsDlg() const
+{
+    return m_pGroupsDlg;
+}
+
 QSize CScafometroView::BufferSize() const
 {
     return size() * devicePixelRatioF();

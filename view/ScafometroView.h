@@ -67,22 +67,17 @@ public:
     // The graph's mode, which the loads list's buttons show too.
     void SetMode(int nMode);
 
-    int m_nZoomPending = 0;
-    CRubberBand m_zoomBox;
-    CRubberLine m_panMarker;
-    bool m_bAutoZoom = true;
-    int m_nMode = 0;
-    CResultDlg m_dlgResult;
-    CViewport m_viewport;
-    CDiscontinuityDlg* m_pDiscontinuityDlg = nullptr;
-    CLoadListDlg* m_pLoadListDlg = nullptr;
-    // The strength window, a child of the main window that closes with it.
-    QPointer<CStrengthDlg> m_pStrengthDlg;
-    QPointer<CCheckDlg> m_pCheckDlg;
-    // The curves of form's window, likewise.
-    QPointer<CHydrostaticsDlg> m_pHydrostaticsDlg;
-    // The weight groups window, a child of the main window that closes with it.
-    QPointer<CWeightGroupsDlg> m_pGroupsDlg;
+    // What the tests and the benchmarks look at: the graph's world and device, and the windows
+    // the view has opened (null until first shown).
+    const CViewport& GetViewport() const { return m_viewport; }
+    bool IsAutoZoom() const { return m_bAutoZoom; }
+    int GetMode() const { return m_nMode; }
+    CLoadListDlg* GetLoadListDlg() const { return m_pLoadListDlg; }
+    CDiscontinuityDlg* GetDiscontinuityDlg() const { return m_pDiscontinuityDlg; }
+    CStrengthDlg* GetStrengthDlg() const;
+    CCheckDlg* GetCheckDlg() const;
+    CHydrostaticsDlg* GetHydrostaticsDlg() const;
+    CWeightGroupsDlg* GetGroupsDlg() const;
 
 signals:
     // A drawing pass begins: the graph is drawn again from the document.
@@ -131,6 +126,22 @@ private:
     void OnBeginPrinting(QPrinter& printer);
     void OnEndPrinting();
 
+    int m_nZoomPending = 0;
+    CRubberBand m_zoomBox;
+    CRubberLine m_panMarker;
+    bool m_bAutoZoom = true;
+    int m_nMode = 0;
+    CResultDlg m_dlgResult;
+    CViewport m_viewport;
+    CDiscontinuityDlg* m_pDiscontinuityDlg = nullptr;
+    CLoadListDlg* m_pLoadListDlg = nullptr;
+    // The strength window, a child of the main window that closes with it.
+    QPointer<CStrengthDlg> m_pStrengthDlg;
+    QPointer<CCheckDlg> m_pCheckDlg;
+    // The curves of form's window, likewise.
+    QPointer<CHydrostaticsDlg> m_pHydrostaticsDlg;
+    // The weight groups window, a child of the main window that closes with it.
+    QPointer<CWeightGroupsDlg> m_pGroupsDlg;
     CScafometroDoc& m_document;
     QPrinter& m_printer;
     QImage m_buffer;

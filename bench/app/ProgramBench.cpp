@@ -58,7 +58,7 @@ void BM_Repaint(benchmark::State& state, int nLoads, int nMode)
 {
     SProgram program(EstimatePath(nLoads));
     CScafometroView& view = program.app.View();
-    view.m_nMode = nMode;
+    view.SetMode(nMode);
     if (view.width() != kWidth || view.height() != kHeight)
         state.SkipWithError("the view did not take 1280 x 800");
     for (auto _ : state)

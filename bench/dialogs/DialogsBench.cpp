@@ -108,7 +108,7 @@ void BM_FillListBox10000(benchmark::State& state)
 {
     SProgram program(10000);
     program.app.Frame().RouteCommand(ID_VIEW_LOADS);
-    CLoadListDlg& dialog = *program.app.View().m_pLoadListDlg;
+    CLoadListDlg& dialog = *program.app.View().GetLoadListDlg();
     QApplication::processEvents();
     for (auto _ : state)
         program.app.Document().m_listLoads.FillListBox(*dialog.m_lbLoads);
@@ -130,7 +130,7 @@ void BM_PickAmong1000(benchmark::State& state)
     {
         const double x = list.m_abscissae.Min() + dShare * (list.m_abscissae.Max() - list.m_abscissae.Min());
         SPoint pt;
-        if (view.m_viewport.WorldToDevice(CVector3(x, 0.4 * list.ValueAt(x), 0), pt))
+        if (view.GetViewport().WorldToDevice(CVector3(x, 0.4 * list.ValueAt(x), 0), pt))
             points.emplace_back(pt.x, pt.y);
     }
     if (points.empty())
@@ -155,7 +155,7 @@ void BM_GroupsTree10000(benchmark::State& state)
     SProgram program(10000);
     CEstimateGenerator::AddGroupCodes(program.app.Document().m_listLoads);
     program.app.Frame().RouteCommand(ID_VIEW_GROUPS);
-    CWeightGroupsDlg& dialog = *program.app.View().m_pGroupsDlg;
+    CWeightGroupsDlg& dialog = *program.app.View().GetGroupsDlg();
     QApplication::processEvents();
     for (auto _ : state)
         dialog.Refresh();
@@ -170,7 +170,7 @@ void BM_GroupGraph1000(benchmark::State& state)
     SProgram program(1000);
     CEstimateGenerator::AddGroupCodes(program.app.Document().m_listLoads);
     program.app.Frame().RouteCommand(ID_VIEW_GROUPS);
-    CWeightGroupsDlg& dialog = *program.app.View().m_pGroupsDlg;
+    CWeightGroupsDlg& dialog = *program.app.View().GetGroupsDlg();
     dialog.m_treeGroups->topLevelItem(2)->setSelected(true);
     QApplication::processEvents();
     for (auto _ : state)

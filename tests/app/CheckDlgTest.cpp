@@ -42,7 +42,7 @@ TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
 {
     Start(Example());
     ASSERT_TRUE(RunMenuItem("Verifica condizioni di carico..."));
-    CCheckDlg* pDlg = View().m_pCheckDlg;
+    CCheckDlg* pDlg = View().GetCheckDlg();
     ASSERT_NE(pDlg, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(pDlg));
     EXPECT_EQ(pDlg->parentWidget(), &m_pApp->Frame());
@@ -105,6 +105,6 @@ TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
     pDlg->close();
     delete pDlg;
     ASSERT_TRUE(RunMenuItem("Verifica condizioni di carico..."));
-    EXPECT_EQ(View().m_pCheckDlg->m_editLimits->text().toStdString(), kExamples + "motonave-limiti.csv");
-    EXPECT_EQ(View().m_pCheckDlg->m_editHull->text().toStdString(), kExamples + "motonave-bonjean.csv");
+    EXPECT_EQ(View().GetCheckDlg()->m_editLimits->text().toStdString(), kExamples + "motonave-limiti.csv");
+    EXPECT_EQ(View().GetCheckDlg()->m_editHull->text().toStdString(), kExamples + "motonave-bonjean.csv");
 }

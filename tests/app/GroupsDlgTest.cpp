@@ -74,7 +74,7 @@ protected:
         testsupport::Saved(list, m_strFile);
         Start(m_strFile);
         EXPECT_TRUE(RunMenuItem("Riepilogo per gruppi..."));
-        CWeightGroupsDlg* pDlg = View().m_pGroupsDlg;
+        CWeightGroupsDlg* pDlg = View().GetGroupsDlg();
         EXPECT_TRUE(pDlg && pDlg->isWindow() && pDlg->parentWidget() == &m_pApp->Frame());
         EXPECT_TRUE(QTest::qWaitForWindowExposed(pDlg));
         return *pDlg;

@@ -24,7 +24,7 @@ TEST_F(HydrostaticsDlgTest, CurvesOfTheExampleAsTheBatchToolWritesThem)
 {
     Start(Example());
     ASSERT_TRUE(RunMenuItem("Curve idrostatiche..."));
-    CHydrostaticsDlg* pDlg = View().m_pHydrostaticsDlg;
+    CHydrostaticsDlg* pDlg = View().GetHydrostaticsDlg();
     ASSERT_NE(pDlg, nullptr);
     CHydrostaticsDlg& dlg = *pDlg;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));

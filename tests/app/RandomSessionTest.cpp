@@ -75,7 +75,7 @@ protected:
             return "";
         return m_scratch.Path("f" + std::to_string(m_nFiles++ % 12) + pszExt);
     }
-    CLoadListDlg* LoadsDlg() { return View().m_pLoadListDlg; }
+    CLoadListDlg* LoadsDlg() { return View().GetLoadListDlg(); }
     bool LoadsDlgShown() { return LoadsDlg() && LoadsDlg()->isVisible(); }
     // Runs a command that may show a modal window, closing whatever modal window appears.
     void RunClosingModals(int nId);
@@ -222,7 +222,7 @@ void RandomSessionTest::Act()
         break;
     case 10: {
         pszAction = "explorer";
-        CDiscontinuityDlg* pExplorer = View().m_pDiscontinuityDlg;
+        CDiscontinuityDlg* pExplorer = View().GetDiscontinuityDlg();
         if (!pExplorer || !pExplorer->isVisible())
         {
             Run(32789);

@@ -132,9 +132,9 @@ TEST_F(ShellTest, RedrawFromMenuAndToolbarAndModesRouteToTheView)
     Painted();
     EXPECT_EQ(passes.count(), 2);
     ASSERT_TRUE(Run(32779));
-    EXPECT_EQ(view.m_nMode, 1);
+    EXPECT_EQ(view.GetMode(), 1);
     ASSERT_TRUE(Run(32778));
-    EXPECT_EQ(view.m_nMode, 0);
+    EXPECT_EQ(view.GetMode(), 0);
 }
 
 TEST_F(ShellTest, StatusBarTitleAndBars)

@@ -78,7 +78,7 @@ protected:
     {
         Start(Example());
         EXPECT_TRUE(RunMenuItem("Sollecitazioni della trave nave..."));
-        CStrengthDlg* pDlg = View().m_pStrengthDlg;
+        CStrengthDlg* pDlg = View().GetStrengthDlg();
         EXPECT_TRUE(pDlg && QTest::qWaitForWindowExposed(pDlg));
         return *pDlg;
     }
@@ -117,7 +117,7 @@ TEST_F(StrengthDlgTest, ShowsTheBatchToolsFiguresInBothWaters)
     // Nothing is computed before "Calcola"; a second time the menu brings up the same window.
     ExpectNothingShown(dlg);
     EXPECT_TRUE(RunMenuItem("Sollecitazioni della trave nave..."));
-    EXPECT_EQ(View().m_pStrengthDlg, &dlg);
+    EXPECT_EQ(View().GetStrengthDlg(), &dlg);
     // Every field is named by its label, for a screen reader.
     std::set<QWidget*> named;
     for (QLabel* pLabel : dlg.findChildren<QLabel*>())

@@ -20,7 +20,7 @@ struct SWindow
 
 SWindow WindowOf(const CScafometroView& view)
 {
-    const CWorldWindow& w = view.m_viewport.m_window;
+    const CWorldWindow& w = view.GetViewport().m_window;
     return {w.m_dXMin, w.m_dXMax, w.m_dYMin, w.m_dYMax};
 }
 
@@ -36,7 +36,7 @@ void ExpectWindow(const CScafometroView& view, const SWindow& expected, double d
 CVector3 World(const CScafometroView& view, QPoint pt)
 {
     CVector3 world;
-    view.m_viewport.DeviceToWorld(pt.x(), pt.y(), world);
+    view.GetViewport().DeviceToWorld(pt.x(), pt.y(), world);
     return world;
 }
 
@@ -70,39 +70,45 @@ TEST_F(ViewTest, ZoomBoxWheelZoomOutPanAndAutoZoom)
     CScafometroView& view = View();
     Painted();
     const SWindow fitted = WindowOf(view);
-    EXPECT_TRUE(view.m_bAutoZoom);
+    EXPECT_TRUE(view.IsAutoZoom());
 
     // A box dragged from bottom right to top left takes the corners' world ranges.
     const QPoint a(400, 300), b(150, 100);
     const CVector3 wa = World(view, a), wb = World(view, b);
     Drag(Qt::RightButton, a, b);
-    EXPECT_FALSE(view.m_bAutoZoom);
+    EXPECT_FALSE(view.IsAutoZoom());
     ExpectWindow(view, {wb.GetX(), wa.GetX(), wa.GetY(), wb.GetY()});
     Painted();
 
-    // One notch of the wheel on x 0..100: 12..88 in, -12..112 out; a high-resolution wheel's
-    // fraction of a notch zooms its share.
+    // One notch of the wheel takes 12 % of the width and height off each side, or adds it; a
+    // high-resolution wheel's fraction of a notch zooms its share (the factor is a float). The first
+    // turn follows Auto Zoom.
     ASSERT_TRUE(Run(32784));
-    for (const auto& [nDelta, dMin] : {std::pair(120, 12.0), std::pair(-120, -12.0), std::pair(30, 3.0)})
+    Painted();
+    for (const int nDelta : {120, -120, 30})
     {
-        view.m_viewport.m_window.Set(0, 0, 100, 100);
-        view.m_bAutoZoom = false;
+        const SWindow w = WindowOf(view);
+        const double dX = (w.dXMax - w.dXMin) * nDelta / 1000, dY = (w.dYMax - w.dYMin) * nDelta / 1000;
         Wheel(view, nDelta);
-        ExpectWindow(view, {dMin, 100 - dMin, dMin, 100 - dMin}, 1e-5);
+        ExpectWindow(view, {w.dXMin + dX, w.dXMax - dX, w.dYMin + dY, w.dYMax - dY},
+                     1e-6 * (w.dXMax - w.dXMin));
+        EXPECT_FALSE(view.IsAutoZoom());
     }
-    // Zoom Out right after Auto Zoom.
+    // Zoom Out right after Auto Zoom widens the window as it stands, and the next pass keeps it.
     ASSERT_TRUE(Run(32784));
-    view.m_viewport.m_window.Set(0, 0, 100, 100);
+    const SWindow w = WindowOf(view);
+    const double dX = (w.dXMax - w.dXMin) / 10, dY = (w.dYMax - w.dYMin) / 10;
+    const SWindow widened{w.dXMin - dX, w.dXMax + dX, w.dYMin - dY, w.dYMax + dY};
     ASSERT_TRUE(Run(32783));
-    ExpectWindow(view, {-10, 110, -10, 110}, 1e-5);
-    EXPECT_FALSE(view.m_bAutoZoom);
+    ExpectWindow(view, widened, 1e-6 * (w.dXMax - w.dXMin));
+    EXPECT_FALSE(view.IsAutoZoom());
     // Resizing keeps the world window and gives the graph the whole client area.
     m_pApp->Frame().resize(700, 500);
     QApplication::processEvents();
     Painted();
-    ExpectWindow(view, {-10, 110, -10, 110}, 1e-5);
-    EXPECT_EQ(view.m_viewport.m_rcDevice.right, view.width());
-    EXPECT_EQ(view.m_viewport.m_rcDevice.bottom, view.height());
+    ExpectWindow(view, widened, 1e-6 * (w.dXMax - w.dXMin));
+    EXPECT_EQ(view.GetViewport().m_rcDevice.right, view.width());
+    EXPECT_EQ(view.GetViewport().m_rcDevice.bottom, view.height());
 
     // A left drag moves the graph with the pointer.
     Painted();
@@ -120,7 +126,7 @@ TEST_F(ViewTest, ZoomBoxWheelZoomOutPanAndAutoZoom)
 
     // A release that no press in the view began changes nothing.
     QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    EXPECT_TRUE(view.m_bAutoZoom);
+    EXPECT_TRUE(view.IsAutoZoom());
 }
 
 TEST_F(ViewTest, DragFiguresInvertAndEraseThemselves)
@@ -198,8 +204,8 @@ TEST_F(ViewTest, PrintAndPreviewDrawTheGraphOnThePage)
     EXPECT_GT(DarkPixels(page.copy(page.width() / 2, 0, page.width() / 2, page.height())), 100);
     EXPECT_LT(nDark, page.width() * page.height() / 10);
     // Back on the screen the graph fills the client area again.
-    EXPECT_EQ(view.m_viewport.m_rcDevice.right, view.width());
-    EXPECT_EQ(view.m_viewport.m_rcDevice.bottom, view.height());
+    EXPECT_EQ(view.GetViewport().m_rcDevice.right, view.width());
+    EXPECT_EQ(view.GetViewport().m_rcDevice.bottom, view.height());
 
     m_services.m_strPreviewPdf = m_scratch.Path("anteprima.pdf");
     ASSERT_TRUE(Run(57609));

@@ -59,7 +59,7 @@ std::vector<std::string> CDialogFixture::Names()
 CLoadListDlg& CDialogFixture::OpenLoadList(int nCommand)
 {
     Run(nCommand);
-    CLoadListDlg* pDialog = View().m_pLoadListDlg;
+    CLoadListDlg* pDialog = View().GetLoadListDlg();
     EXPECT_TRUE(pDialog && pDialog->isVisible() && Activate(pDialog));
     return *pDialog;
 }
@@ -160,6 +160,6 @@ int CDialogFixture::CountColour(const QImage& image, QRgb colour, QPoint pt, int
 QPoint CDialogFixture::DevicePoint(double x, double y)
 {
     SPoint pt;
-    EXPECT_TRUE(View().m_viewport.WorldToDevice(CVector3(x, y, 0), pt));
+    EXPECT_TRUE(View().GetViewport().WorldToDevice(CVector3(x, y, 0), pt));
     return QPoint(pt.x, pt.y);
 }

@@ -23,7 +23,7 @@ protected:
     CDiscontinuityDlg& Open()
     {
         Run(32789);
-        CDiscontinuityDlg* pDialog = View().m_pDiscontinuityDlg;
+        CDiscontinuityDlg* pDialog = View().GetDiscontinuityDlg();
         EXPECT_TRUE(pDialog && pDialog->isVisible() && Activate(pDialog));
         return *pDialog;
     }

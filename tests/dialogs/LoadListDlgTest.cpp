@@ -48,7 +48,7 @@ protected:
     {
         Doc().SetModifiedFlag(false);
         Click(pButton);
-        const CLoadListDlg& dialog = *View().m_pLoadListDlg;
+        const CLoadListDlg& dialog = *View().GetLoadListDlg();
         EXPECT_EQ(Names(), names);
         EXPECT_EQ(Lines(dialog.m_lbLoads), names);
         EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), nSel);
@@ -78,7 +78,7 @@ TEST_F(LoadListDlg, OpensEmptyAndShowsTheSelectedLoad)
 
     // Opening again shows the same window; hidden by Escape and opened again, it is cleared.
     Run(32771);
-    EXPECT_EQ(&dialog, View().m_pLoadListDlg);
+    EXPECT_EQ(&dialog, View().GetLoadListDlg());
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     Run(32771);
@@ -87,7 +87,7 @@ TEST_F(LoadListDlg, OpensEmptyAndShowsTheSelectedLoad)
     EXPECT_EQ(Fields(dialog)[0], "");
     dialog.close();
     EXPECT_FALSE(dialog.isVisible()) << "the close box hides it";
-    EXPECT_EQ(&dialog, View().m_pLoadListDlg);
+    EXPECT_EQ(&dialog, View().GetLoadListDlg());
 }
 
 TEST_F(LoadListDlg, LeavingAFieldStoresItInTheSelectedLoadAndMarksTheDocument)
@@ -145,7 +145,7 @@ TEST_F(LoadListDlg, FieldsWithoutAFiniteNumberAreRefusedAtThatField)
     m_services.m_asked.clear();
     Click(dialog.m_radioMode->button(1));
     EXPECT_FALSE(m_services.Messages().empty());
-    EXPECT_EQ(View().m_nMode, 0);
+    EXPECT_EQ(View().GetMode(), 0);
 
     Type(dialog.m_editX1, "11");
     EXPECT_EQ(Numbers(Load(2))[1], 11);
@@ -223,7 +223,7 @@ TEST_F(LoadListDlg, RadioButtonsSetTheViewsModeAndRedraw)
         Painted();
         QSignalSpy passes(&View(), &CScafometroView::Drawn);
         Click(dialog.m_radioMode->button(nMode));
-        EXPECT_EQ(View().m_nMode, nMode);
+        EXPECT_EQ(View().GetMode(), nMode);
         Painted();
         EXPECT_GT(passes.count(), 0);
     }
@@ -231,7 +231,7 @@ TEST_F(LoadListDlg, RadioButtonsSetTheViewsModeAndRedraw)
     Run(32779);
     EXPECT_TRUE(dialog.m_radioMode->button(1)->isChecked());
     Run(32780);
-    EXPECT_EQ(View().m_nMode, 2);
+    EXPECT_EQ(View().GetMode(), 2);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     Run(32800);
     EXPECT_TRUE(dialog.m_radioMode->button(3)->isChecked());
@@ -243,7 +243,7 @@ TEST_F(LoadListDlg, PickingInTheWholeSelectsTheLoadUnderThePointer)
     AddLoad("A", 100, 0, 10, 5);
     AddLoad("B", 50, 5, 15, 5);
     CLoadListDlg& dialog = OpenLoadList(32800);
-    EXPECT_EQ(View().m_nMode, 3);
+    EXPECT_EQ(View().GetMode(), 3);
     Painted();
     const QRgb green = qRgb(0, 200, 0);
     const auto pick = [&](double y) {
@@ -284,7 +284,7 @@ TEST_F(LoadListDlg, UpdatingTheDocumentHidesItAndForgetsTheSelection)
     EXPECT_EQ(View().SelectedLoad(), 0);
     Doc().UpdateAllViews();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(View().m_pDiscontinuityDlg->isVisible());
+    EXPECT_FALSE(View().GetDiscontinuityDlg()->isVisible());
     EXPECT_EQ(Lines(dialog.m_lbLoads), Texts_t({"A", "B"}));
     EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), -1);
 }

@@ -96,7 +96,7 @@ TEST_F(ResultDlg, DialogsBelongToTheMainWindowAndOpenCentredOnIt)
                       QTest::keyClick(pModal, Qt::Key_Escape);
                   });
     Run(32789);
-    expectOwned(View().m_pDiscontinuityDlg);
+    expectOwned(View().GetDiscontinuityDlg());
     Run(32771);
-    expectOwned(View().m_pLoadListDlg);
+    expectOwned(View().GetLoadListDlg());
 }
