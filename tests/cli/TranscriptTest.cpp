@@ -1,7 +1,8 @@
-// The batch tool run from the transcripts under tests/data/cli: each case gives the command, and
-// the status, messages, output and files it must give. A case that fails (status 1 or 2) must
-// leave its folder as it was: only "kept.csv", holding "kept".
+// The batch tool run from the transcripts under tests/data/cli: each case gives the command, its
+// standard input ("<"), and the status, messages, output and files it must give. A case that fails
+// (status 1 or 2) must leave its folder as it was: only "kept.csv", holding "kept".
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -106,8 +107,12 @@ TEST_P(Transcript, EveryCaseGivesWhatItSays)
 #endif
         }
         CCliProcess process(args);
-        if (!c.strInput.empty())
-            process.SetInputPath(Expand(c.strInput, strDir));
+        // A file comes through a pipe, as "cat FILE |" gives it; a device is opened as it is.
+        const std::string strInput = Expand(c.strInput, strDir);
+        if (std::filesystem::is_regular_file(strInput))
+            process.SetInputBytes(ReadBytes(strInput));
+        else if (!strInput.empty())
+            process.SetInputPath(strInput);
         const SCliRun run = process.Run(m_logs.Dir());
         EXPECT_EQ(run.nStatus, c.nStatus) << strWhere << "\n" << run.strErr;
         // Without "err" lines a success says nothing; without "out" lines a failure prints nothing.

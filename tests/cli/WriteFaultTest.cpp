@@ -20,7 +20,7 @@ namespace
 {
 using CWords = std::vector<std::string>;
 
-// Far below what every command writes for the inputs below, far above an error message.
+// Far below what every command writes for the inputs, far above an error message.
 constexpr rlim_t kSizeLimit = 1024;
 const std::string kKept = "kept, not to be touched\n";
 
@@ -29,21 +29,10 @@ class WriteFault : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // Inputs that "nobody" can read too.
+        // Forty loads (or rows) under tests/data/cli/write-fault, where "nobody" can read them too.
+        std::filesystem::copy(DataPath("cli/write-fault"), m_in.Dir());
         chmod(m_in.Dir().c_str(), 0755);
         chmod(m_out.Dir().c_str(), 0755);
-        std::string strNew = Int32(4) + "head" + Int32(40), strOld = strNew, strTable;
-        for (int i = 0; i < 40; ++i)
-        {
-            const double x = 3.0 * i;
-            strNew += Record("carico " + std::to_string(i), {1.5 + i, x, x + 7, 2, 0.1 * i, 3});
-            strOld += Record("vecchio " + std::to_string(i), {1.5 + i, x, x + 7, 2, 3});
-            strTable += "riga " + std::to_string(i) + "\t2\t" + std::to_string(i) + "\t" +
-                        std::to_string(i + 4) + "\t1\t0\t2\r\n";
-        }
-        WriteBytes(m_in.Path("stima.p3d"), strNew);
-        WriteBytes(m_in.Path("vecchio.p"), strOld);
-        WriteBytes(m_in.Path("tabella.txt"), strTable);
     }
 
     // Every writing command with its inputs; OUT goes last.
