@@ -82,7 +82,7 @@ void LiteralBand(CLoadList& list, CViewport& viewport, int n)
     }
 }
 
-// Reports the first call that differs rather than two lists of thousands.
+// Shows where the first call that differs lies rather than two lists of thousands.
 void ExpectSameCalls(CViewport& viewport, const std::function<void()>& fast,
                      const std::function<void()>& literal)
 {
@@ -91,9 +91,7 @@ void ExpectSameCalls(CViewport& viewport, const std::function<void()>& fast,
     fast();
     viewport.SetSurface(&b);
     literal();
-    ASSERT_EQ(a.m_calls.size(), b.m_calls.size());
-    const auto [itA, itB] = std::mismatch(a.m_calls.begin(), a.m_calls.end(), b.m_calls.begin());
-    EXPECT_TRUE(itA == a.m_calls.end()) << "call " << itA - a.m_calls.begin() << ": " << *itA << ", " << *itB;
+    EXPECT_TRUE(testsupport::SameBytes(a.Text(), b.Text()));
 }
 } // namespace
 
@@ -110,8 +108,6 @@ TEST(GraphModes, TwoUniformLoadsInTheFittedWindow)
     // The nine-point outline, the load axis at the largest abscissa and the length axis back; ticks
     // of 1.5 mm at 1 ... 10 t/m and every 2 m, labelled at their ends, in 18 points (24 tenths of
     // a millimetre on a 96 dots-per-inch screen), and the surface's own font put back.
-    EXPECT_EQ(pass.surface.m_lines[0].at(0),
-              Fitted({{0, 0}, {0, 0}, {0, 10}, {10, 10}, {10, 5}, {20, 5}, {20, 0}, {20, 0}, {0, 0}}));
     EXPECT_TRUE(SameAsFile(pass.surface.Text(), "view/two-uniform-loads.txt"));
     EXPECT_EQ(pass.surface.m_nMapMode, MM_TEXT);
     EXPECT_EQ(CFont::CreatePointFont(180, "Arial", 98).m_nHeight, 25);

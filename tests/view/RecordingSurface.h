@@ -2,8 +2,6 @@
 // brush where they are not the defaults, and gathers the polylines drawn.
 #pragma once
 
-#include <algorithm>
-#include <iterator>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -50,14 +48,6 @@ public:
     }
     int GetDeviceCaps(int) override { return 0; }
     int GetScreenDpiY() override { return 96; }
-
-    std::vector<std::string> Calls(const std::string& strName) const
-    {
-        std::vector<std::string> calls;
-        std::copy_if(m_calls.begin(), m_calls.end(), std::back_inserter(calls),
-                     [&](const std::string& str) { return str.rfind(strName + " ", 0) == 0; });
-        return calls;
-    }
 
     // Every call, a line each, as an expected file under tests/data holds them.
     std::string Text() const

@@ -39,33 +39,30 @@ CStrengthResult SaggingBarge()
     return CHullGirder(Barge()).Compute(list);
 }
 
+// The panel drawn call for call as recorded, every pen and the font put back.
+template <class TPlot> void ExpectRecorded(const TPlot& plot, const char* pszFile)
+{
+    CRecordingSurface surface;
+    ASSERT_TRUE(plot.Draw(surface, SRect{0, 0, 1200, 910})) << pszFile;
+    EXPECT_TRUE(testsupport::SameAsFile(surface.Text(), pszFile));
+    EXPECT_TRUE(surface.m_pen == CPen() && surface.m_font == CFont() && surface.m_nMapMode == MM_TEXT)
+        << pszFile;
+}
 } // namespace
 
-TEST(StrengthPlot, DrawsFourCurvesInTwoPanels)
+TEST(StrengthPlot, StrengthCurvesOfFormAndCheckAsRecorded)
 {
     // At one pixel per tenth of a millimetre: margins 200 left and right, 90 top, 100 bottom, a
     // gap of 150, so panels of 285 pixels from y = 90 and from y = 525. The curves in their
     // colours, the sagging moment's marker at 18 m on its lowest pixels, the legends and units.
     const CStrengthResult result = SaggingBarge();
     ASSERT_TRUE(result.m_bFloats) << result.m_strRefusal;
-    CRecordingSurface surface;
-    ASSERT_TRUE(CStrengthPlot(result).Draw(surface, SRect{0, 0, 1200, 910}));
-    EXPECT_TRUE(testsupport::SameAsFile(surface.Text(), "view/strength-plot.txt"));
-    // Every pen and the font are put back.
-    EXPECT_EQ(surface.m_pen, CPen());
-    EXPECT_EQ(surface.m_font, CFont());
-    EXPECT_EQ(surface.m_nMapMode, MM_TEXT);
-}
-
-TEST(StrengthPlot, CurvesOfFormAndTheCheckAsRecorded)
-{
+    ExpectRecorded(CStrengthPlot(result), "view/strength-plot.txt");
     // The barge's curves of form, and the sagging barge against limits that 18 m exceeds.
     const CHullTable hull = Barge();
     CCurvesOfForm curves;
     ASSERT_TRUE(curves.Compute(hull, CHullGirder::kSeaWater, 0, 5, 0.5));
-    CRecordingSurface surface;
-    ASSERT_TRUE(CCurvesOfFormPlot(curves).Draw(surface, SRect{0, 0, 1200, 910}));
-    EXPECT_TRUE(testsupport::SameAsFile(surface.Text(), "view/curves-of-form.txt"));
+    ExpectRecorded(CCurvesOfFormPlot(curves), "view/curves-of-form.txt");
     const std::vector<SLimitPoint> limits = {
         {6, 50, -50, 400, -400}, {18, 50, -50, 400, -350}, {30, 50, -50, 400, -400}};
     CLoadingCheck check(hull, limits, CHullGirder::kSeaWater, nullptr);
@@ -73,9 +70,7 @@ TEST(StrengthPlot, CurvesOfFormAndTheCheckAsRecorded)
     Sagging(list);
     std::string strRefusal;
     ASSERT_TRUE(check.Add("carico", list, strRefusal)) << strRefusal;
-    CRecordingSurface checked;
-    ASSERT_TRUE(CCheckPlot(check).Draw(checked, SRect{0, 0, 1200, 910}));
-    EXPECT_TRUE(testsupport::SameAsFile(checked.Text(), "view/check-plot.txt"));
+    ExpectRecorded(CCheckPlot(check), "view/check-plot.txt");
 }
 
 TEST(StrengthPlot, DrawsNothingWithoutEquilibriumOrRoom)
