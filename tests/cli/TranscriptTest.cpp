@@ -1,13 +1,16 @@
 // The batch tool run from the transcripts under tests/data/cli: each case gives the command, its
-// standard input ("<"), and the status, messages, output and files it must give. A case that fails
-// (status 1 or 2) must leave its folder as it was: only "kept.csv", holding "kept".
+// standard input ("<") and output (">", ">>"), and the status, messages, output and files it must
+// give. A case that fails (status 1 or 2) must leave its folder as it was: only "kept.csv", holding
+// "kept".
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "CliProcess.h"
@@ -31,10 +34,10 @@ struct SCase
 {
     int nLine = 0;
     std::vector<std::string> words, files, holds;
-    std::string strInput, strOut, strErr;
+    std::string strInput, strOutput, strOut, strErr;
     std::vector<std::string> outParts, errParts;
     int nStatus = 0;
-    bool bOut = false, bErr = false;
+    bool bOut = false, bErr = false, bAppend = false;
 };
 
 std::vector<SCase> ReadCases(const std::string& strName)
@@ -63,6 +66,8 @@ std::vector<SCase> ReadCases(const std::string& strName)
             c.nStatus = std::stoi(strRest);
         else if (strKey == "<")
             c.strInput = strRest;
+        else if (strKey == ">" || strKey == ">>")
+            c.strOutput = strRest, c.bAppend = strKey == ">>";
         else if (strKey == "out")
             c.strOut += strRest + "\n", c.bOut = true;
         else if (strKey == "err")
@@ -113,7 +118,16 @@ TEST_P(Transcript, EveryCaseGivesWhatItSays)
             process.SetInputBytes(ReadBytes(strInput));
         else if (!strInput.empty())
             process.SetInputPath(strInput);
+        // The standard output on a file that already holds something, as a script leaves it: after
+        // what it holds (">") or appending to it (">>").
+        const std::string strOutput = Expand(c.strOutput, strDir);
+        const int nOutput =
+            strOutput.empty() ? -1 : open(strOutput.c_str(), O_WRONLY | (c.bAppend ? O_APPEND : 0));
+        if (nOutput >= 0 && lseek(nOutput, 0, SEEK_END) >= 0)
+            process.SetOutputDescriptor(nOutput);
         const SCliRun run = process.Run(m_logs.Dir());
+        if (nOutput >= 0)
+            close(nOutput);
         EXPECT_EQ(run.nStatus, c.nStatus) << strWhere << "\n" << run.strErr;
         // Without "err" lines a success says nothing; without "out" lines a failure prints nothing.
         if (c.bErr || (c.nStatus == 0 && c.errParts.empty()))
