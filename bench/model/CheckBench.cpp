@@ -2,7 +2,6 @@
 // over a 100-station hull with 40 read-out points, in-process from loaded estimates, with the files
 // read, and as the batch tool's whole check process.
 #include <benchmark/benchmark.h>
-#include <cmath>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -34,27 +33,12 @@ std::string Number(double dValue)
     return CNumberFormat::Format("%.17G", dValue);
 }
 
-// A hull over the ship's length, fuller amidships, its areas scaled so that the first condition
-// floats at about half the table's depth.
+// A hull over the ship's length on which the first condition floats at about half its depth.
 CHullTable Hull()
 {
     CLoadList list;
     CEstimateGenerator::Fill(list, kLoads, kShipLength, 1);
-    CHullTable hull;
-    for (int j = 0; j < kDrafts; ++j)
-        hull.m_drafts.push_back(j);
-    for (int i = 0; i < kStations; ++i)
-    {
-        const double x = kShipLength * i / (kStations - 1);
-        hull.m_stations.push_back(x);
-        const double dShape = 0.1 + std::pow(std::sin(M_PI * x / kShipLength), 0.5);
-        for (int j = 0; j < kDrafts; ++j)
-            hull.m_areas.push_back(dShape * j * (1 + 0.02 * j));
-    }
-    const double dHalf = CHullGirder(hull).Buoyancy(kDrafts / 2, kDrafts / 2).dDisplacement;
-    for (double& dArea : hull.m_areas)
-        dArea *= list.TotalWeight() / dHalf;
-    return hull;
+    return CEstimateGenerator::Hull(kShipLength, kStations, kDrafts, list.TotalWeight());
 }
 
 // Limits no condition comes near, so that the batch tool ends with status 0.

@@ -1,9 +1,12 @@
 // Random but plausible weight estimates for the benchmarks.
 #include "bench/model/EstimateGenerator.h"
 
+#include <cmath>
 #include <random>
 
 #include "document/File.h"
+#include "model/HullGirder.h"
+#include "model/HullTable.h"
 #include "model/LoadList.h"
 
 void CEstimateGenerator::Fill(CLoadList& list, int nCount, double dLength, unsigned nSeed)
@@ -45,4 +48,24 @@ void CEstimateGenerator::Save(const std::string& strPath, int nCount, double dLe
     CFile file(strPath, CFile::modeCreateWrite);
     list.WriteTo(file);
     file.Close();
+}
+
+CHullTable CEstimateGenerator::Hull(double dLength, int nStations, int nDrafts, double dWeight)
+{
+    CHullTable hull;
+    for (int j = 0; j < nDrafts; ++j)
+        hull.m_drafts.push_back(j);
+    for (int i = 0; i < nStations; ++i)
+    {
+        const double x = dLength * i / (nStations - 1);
+        hull.m_stations.push_back(x);
+        const double dShape = 0.1 + std::pow(std::sin(M_PI * x / dLength), 0.5);
+        for (int j = 0; j < nDrafts; ++j)
+            hull.m_areas.push_back(dShape * j * (1 + 0.02 * j));
+    }
+    const double dHalf = CHullGirder(hull).Buoyancy(nDrafts / 2, nDrafts / 2).dDisplacement;
+    const double dScale = dWeight / dHalf;
+    for (double& dArea : hull.m_areas)
+        dArea *= dScale;
+    return hull;
 }

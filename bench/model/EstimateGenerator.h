@@ -3,6 +3,7 @@
 
 #include <string>
 
+class CHullTable;
 class CLoadList;
 
 class CEstimateGenerator
@@ -16,4 +17,8 @@ public:
     static void AddGroupCodes(CLoadList& list, unsigned nSeed = 7);
     // The same estimate saved as a ".p3d" file.
     static void Save(const std::string& strPath, int nCount, double dLength, unsigned nSeed = 1);
+    // A hull of dLength metres, fuller amidships, whose sections widen with the draft (drafts 0, 1,
+    // ... metres), its areas scaled so that an estimate of dWeight tonnes floats at about half the
+    // table's depth.
+    static CHullTable Hull(double dLength, int nStations, int nDrafts, double dWeight);
 };

@@ -3,7 +3,6 @@
 // at the equilibrium's waterline timed beside the whole calculation on the same estimate (the
 // ratio printed is how many times the stability's share goes into the whole).
 #include <benchmark/benchmark.h>
-#include <cmath>
 #include <string>
 #include <unistd.h>
 
@@ -27,25 +26,10 @@ constexpr int kDrafts = 20;
 constexpr int kCurveDrafts = 200;
 constexpr int kLoads = 10000;
 
-// A hull fuller amidships whose sections widen with the draft, scaled so that the estimate of
-// dWeight tonnes floats at about half the table's depth.
+// The benchmarks' hull, on which dWeight tonnes float at about half its depth.
 CHullTable Hull(double dWeight)
 {
-    CHullTable hull;
-    for (int j = 0; j < kDrafts; ++j)
-        hull.m_drafts.push_back(j);
-    for (int i = 0; i < kStations; ++i)
-    {
-        const double x = kShipLength * i / (kStations - 1);
-        hull.m_stations.push_back(x);
-        const double dShape = 0.1 + std::pow(std::sin(M_PI * x / kShipLength), 0.5);
-        for (int j = 0; j < kDrafts; ++j)
-            hull.m_areas.push_back(dShape * j * (1 + 0.02 * j));
-    }
-    const double dHalf = CHullGirder(hull).Buoyancy(kDrafts / 2, kDrafts / 2).dDisplacement;
-    for (double& dArea : hull.m_areas)
-        dArea *= dWeight / dHalf;
-    return hull;
+    return CEstimateGenerator::Hull(kShipLength, kStations, kDrafts, dWeight);
 }
 
 const double kStep = (kDrafts - 1.0) / (kCurveDrafts - 1);

@@ -2,7 +2,6 @@
 // cost at 1k, 10k and 100k loads, the resultant's pieces against the stacked sums that evaluate
 // every load at every abscissa, and the batch tool's whole strength process.
 #include <benchmark/benchmark.h>
-#include <cmath>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
@@ -26,26 +25,10 @@ constexpr double kShipLength = 150;
 constexpr int kStations = 100;
 constexpr int kDrafts = 20;
 
-// A hull over the estimate's length, fuller amidships, its areas scaled so that the list floats
-// at about half the table's depth.
+// The benchmarks' hull, on which the list floats at about half its depth.
 CHullTable Hull(CLoadList& list)
 {
-    CHullTable hull;
-    for (int j = 0; j < kDrafts; ++j)
-        hull.m_drafts.push_back(j);
-    for (int i = 0; i < kStations; ++i)
-    {
-        const double x = kShipLength * i / (kStations - 1);
-        hull.m_stations.push_back(x);
-        const double dShape = 0.1 + std::pow(std::sin(M_PI * x / kShipLength), 0.5);
-        for (int j = 0; j < kDrafts; ++j)
-            hull.m_areas.push_back(dShape * j * (1 + 0.02 * j));
-    }
-    const double dHalf = CHullGirder(hull).Buoyancy(kDrafts / 2, kDrafts / 2).dDisplacement;
-    const double dScale = list.TotalWeight() / dHalf;
-    for (double& dArea : hull.m_areas)
-        dArea *= dScale;
-    return hull;
+    return CEstimateGenerator::Hull(kShipLength, kStations, kDrafts, list.TotalWeight());
 }
 
 void BM_Strength(benchmark::State& state)
