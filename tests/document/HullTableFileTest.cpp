@@ -1,5 +1,6 @@
-// The hull table reader: the layouts it reads and a message naming the row and the column for
-// every way a table can be wrong (a table of cases under tests/data), interpolation in the draft.
+// The hull table and permissible-limits readers: what each makes of every input in its table of
+// cases under tests/data/tables (the figures read, or a cause naming the row and the column, the
+// target left alone), interpolation in the draft, and a file too large for a table.
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -8,84 +9,92 @@
 #include "document/DelimitedText.h"
 #include "document/FileException.h"
 #include "document/HullTableFile.h"
+#include "document/LimitsFile.h"
 #include "model/HullTable.h"
+#include "model/LoadingCheck.h"
+#include "model/NumberFormat.h"
 
 using namespace testsupport;
 
 namespace
 {
-CHullTable Parsed(const std::string& strBytes)
+std::string Joined(const std::vector<double>& values)
 {
-    CHullTable table;
-    CHullTableFile::Parse("hull.csv", strBytes, table);
-    return table;
+    std::string strOut;
+    for (double dValue : values)
+        strOut += (strOut.empty() ? "" : " ") + CNumberFormat::Format("%.17G", dValue);
+    return strOut;
 }
 
-// The cause of the refusal, without the file name.
-std::string Refusal(const std::string& strBytes)
+std::string Figures(const CHullTable& table)
 {
-    try
+    return "label " + table.m_strLabel + "; drafts " + Joined(table.m_drafts) + "; stations " +
+           Joined(table.m_stations) + "; areas " + Joined(table.m_areas);
+}
+
+std::string Figures(const std::vector<SLimitPoint>& limits)
+{
+    std::string strOut;
+    for (const SLimitPoint& point : limits)
+        strOut += (strOut.empty() ? "" : "; ") +
+                  Joined({point.x, point.dSfMax, point.dSfMin, point.dBmHog, point.dBmSag});
+    return strOut;
+}
+
+// Each input over a target that holds the first case's figures, which a refusal must leave.
+template <class T>
+void CheckCases(const std::string& strTable, void (*parse)(const std::string&, const std::string&, T&))
+{
+    const auto cases = CaseTable(strTable);
+    ASSERT_GT(cases.size(), 15u);
+    T kept;
+    parse("table.csv", cases.front().second, kept);
+    for (const auto& [strResult, strBytes] : cases)
     {
-        Parsed(strBytes);
+        T target = kept;
+        try
+        {
+            parse("table.csv", strBytes, target);
+            EXPECT_EQ(Figures(target), strResult) << strBytes;
+        }
+        catch (const CFileException& error)
+        {
+            EXPECT_EQ(error.GetCause(), strResult) << strBytes;
+            EXPECT_EQ(error.GetPath(), "table.csv");
+            EXPECT_EQ(Figures(target), Figures(kept)) << "left alone on failure";
+        }
     }
-    catch (const CFileException& error)
-    {
-        EXPECT_EQ(error.GetPath(), "hull.csv");
-        return error.GetCause();
-    }
-    return "read without complaint";
 }
 } // namespace
 
-TEST(HullTableFile, ReadsEveryLayoutAndNamesTheRowAndColumnOfEveryFault)
+TEST(TableFiles, ReadEveryLayoutAndNameTheRowAndColumnOfEveryFault)
 {
-    const auto cases = CaseTable("tables/hull-table.txt");
-    ASSERT_GT(cases.size(), 20u);
-    for (const auto& [strResult, strBytes] : cases)
-    {
-        if (strResult != "read")
-        {
-            EXPECT_EQ(Refusal(strBytes), strResult) << strBytes;
-            continue;
-        }
-        const CHullTable table = Parsed(strBytes);
-        EXPECT_EQ(table.m_drafts, (std::vector<double>{0, 1, 2})) << strBytes;
-        EXPECT_EQ(table.m_stations, (std::vector<double>{0, 10})) << strBytes;
-        EXPECT_EQ(table.m_areas, (std::vector<double>{0, 1, 3, 0, 2, 5})) << strBytes;
-    }
-    EXPECT_EQ(Parsed(cases[0].second).m_strLabel, "x");
-    EXPECT_EQ(Parsed(cases[4].second).m_strLabel, "x, \"T\"");
-
-    // A refused table leaves the one it was to replace alone.
-    CHullTable table = Parsed("x,1,2\n0,1,2\n1,1,2\n");
-    EXPECT_THROW(CHullTableFile::Parse("hull.csv", "x,1,2\n0,1,2\n", table), CFileException);
-    EXPECT_EQ(table.StationCount(), 2u);
+    CheckCases("tables/hull-table.txt", &CHullTableFile::Parse);
+    CheckCases("tables/limits.txt", &CLimitsFile::Parse);
 }
 
 TEST(HullTableFile, InterpolatesInTheDraft)
 {
-    // The first draft above 0: the area rises from nothing at draft 0.
-    const CHullTable table = Parsed("x,1,3\n0,2,6\n5,4,4\n");
-    double dSlope = 0;
-    EXPECT_DOUBLE_EQ(table.AreaAt(0, 2, dSlope), 4);
-    EXPECT_DOUBLE_EQ(dSlope, 2);
-    EXPECT_DOUBLE_EQ(table.AreaAt(0, 0.5, dSlope), 1);
-    EXPECT_DOUBLE_EQ(dSlope, 2);
-    // At a tabulated draft the deeper interval gives the slope; past the table the last goes on.
-    EXPECT_DOUBLE_EQ(table.AreaAt(0, 1, dSlope), 2);
-    EXPECT_DOUBLE_EQ(dSlope, 2);
-    EXPECT_DOUBLE_EQ(table.AreaAt(1, 1, dSlope), 4);
-    EXPECT_DOUBLE_EQ(dSlope, 0);
-    EXPECT_DOUBLE_EQ(table.AreaAt(0, 4, dSlope), 8);
-    EXPECT_DOUBLE_EQ(table.AreaAt(0, -1, dSlope), -2);
-    EXPECT_DOUBLE_EQ(table.Length(), 5);
-    EXPECT_DOUBLE_EQ(table.DeepestDraft(), 3);
+    // The first draft above 0: the area rises from nothing at draft 0. At a tabulated draft the
+    // deeper interval gives the slope; past the table the last goes on.
+    CHullTable table;
+    CHullTableFile::Parse("hull.csv", "x,1,3\n0,2,6\n5,4,4\n", table);
+    const double cases[][4] = {{0, 2, 4, 2}, {0, 0.5, 1, 2}, {0, 1, 2, 2},
+                               {1, 1, 4, 0}, {0, 4, 8, 2},   {0, -1, -2, 2}};
+    for (const auto& c : cases)
+    {
+        double dSlope = -1;
+        EXPECT_DOUBLE_EQ(table.AreaAt(static_cast<size_t>(c[0]), c[1], dSlope), c[2]) << c[0] << " " << c[1];
+        EXPECT_DOUBLE_EQ(dSlope, c[3]) << c[0] << " " << c[1];
+    }
+    EXPECT_TRUE(table.Length() == 5 && table.DeepestDraft() == 3);
 }
 
 TEST(HullTableFile, RefusesAFileTooLargeForATable)
 {
     CScratchDir dir;
-    CHullTable table = Parsed("x,1,2\n0,1,2\n1,1,2\n");
+    CHullTable table;
+    CHullTableFile::Parse("hull.csv", "x,1,2\n0,1,2\n1,1,2\n", table);
     WriteBytes(dir.Path("big.csv"), std::string(CDelimitedText::kLargestFile + 1, '#'));
     EXPECT_THROW(CHullTableFile::Read(dir.Path("big.csv"), table), CFileException);
     EXPECT_EQ(table.StationCount(), 2u);
