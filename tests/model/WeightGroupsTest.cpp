@@ -1,53 +1,21 @@
-// The code read from the start of a load's name, and the group it gives at each level.
+// The code read from the start of a load's name (a table of names under tests/data/model), the
+// group it gives at each level, and the groups of a list.
 #include <gtest/gtest.h>
 #include <string>
 
+#include "TestSupport.h"
 #include "model/LoadList.h"
 #include "model/WeightGroups.h"
 
 TEST(WeightGroups, CodeRuleOnATableOfNames)
 {
-    struct SCase
+    const auto cases = testsupport::CaseTable("model/code-rule.txt");
+    ASSERT_GT(cases.size(), 25u);
+    for (const auto& [strResult, strName] : cases)
     {
-        const char* pszName;
-        const char* pszCode;
-        const char* pszLevel2;
-    };
-    const SCase cases[] = {
-        {"311 Paratie stagne", "311", "31"},
-        {"3.1.1 Paratie", "311", "31"},
-        {"601001 Motore diesel", "601001", "60"},
-        {"110-Fondo", "110", "11"},
-        {"7.", "7", "7"},
-        {"7", "7", "7"},
-        {"3.x Cassa", "3", "3"},
-        {"3..1 Doppio punto", "3", "3"},
-        {"1.2.3.", "123", "12"},
-        {"12_Ponte", "12", "12"},
-        {"42\xE0ncora", "42", "42"}, // a code-page letter is no ASCII letter
-        {"2x Motore", "", "-"},
-        {"1.2a Voce", "", "-"},
-        {"  311 rientrato", "", "-"},
-        {"Motore", "", "-"},
-        {"", "", "-"},
-        {".5 Punto", "", "-"},
-        {"-3 Meno", "", "-"},
-        // The ends of the letter and digit ranges, and the characters just beside them.
-        {"5A", "", "-"},
-        {"5Z", "", "-"},
-        {"5a", "", "-"},
-        {"5z", "", "-"},
-        {"5@", "5", "5"},
-        {"5[", "5", "5"},
-        {"5`", "5", "5"},
-        {"5{", "5", "5"},
-        {"5/", "5", "5"},
-        {"5:", "5", "5"},
-    };
-    for (const SCase& c : cases)
-    {
-        EXPECT_EQ(CWeightGroups::CodeOf(c.pszName), c.pszCode) << c.pszName;
-        EXPECT_EQ(CWeightGroups::GroupOf(c.pszName, 2), c.pszLevel2) << c.pszName;
+        const std::string strCode = CWeightGroups::CodeOf(strName);
+        EXPECT_EQ((strCode.empty() ? "-" : strCode) + " " + CWeightGroups::GroupOf(strName, 2), strResult)
+            << strName;
     }
     // Level 9 takes the whole code, and a level outside 1..9 is taken at the nearest end.
     EXPECT_EQ(CWeightGroups::GroupOf("601001 Motore", 9), "601001");
