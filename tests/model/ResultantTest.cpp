@@ -1,5 +1,6 @@
-// The resultant: abscissae from loads, p(x) and its partial sums, the largest ordinate, and the
-// fast sums, which must have the bits of the plain walk.
+// The discontinuity abscissae, one at a time and all at once; the resultant: abscissae from loads,
+// p(x) and its partial sums, the largest ordinate, and the fast sums, which must have the bits of
+// the plain walk.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -9,12 +10,20 @@
 #include <random>
 #include <vector>
 
+#include "model/AbscissaSet.h"
 #include "model/LoadList.h"
 #include "model/ResultantLimits.h"
 #include "model/StackedSums.h"
 
 namespace
 {
+// The same values with the same signs; two NaNs count as equal.
+bool SameValues(const std::vector<double>& a, const std::vector<double>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](double x, double y) {
+        return (x == y && std::signbit(x) == std::signbit(y)) || (std::isnan(x) && std::isnan(y));
+    });
+}
 // The values whose bits differ from the plain ones; of two NaNs an addition may pass on either.
 int Mismatches(const std::vector<double>& values, const std::function<double(size_t)>& plain)
 {
@@ -28,7 +37,7 @@ int Mismatches(const std::vector<double>& values, const std::function<double(siz
 }
 } // namespace
 
-TEST(Resultant, ValuesAndLimitsOfTwoUniformLoads)
+TEST(Resultant, ValuesLimitsAndRebuildsOfTwoUniformLoads)
 {
     CLoadList list;
     list.RebuildAbscissae();
@@ -41,19 +50,84 @@ TEST(Resultant, ValuesAndLimitsOfTwoUniformLoads)
     list.RebuildAbscissae();
     EXPECT_EQ(list.m_abscissae.Values(), (std::vector<double>{0, 10, 20}));
     EXPECT_EQ(list.m_pCurrent->m_strName, "B");
-    EXPECT_EQ(list.ValueAt(5), 10);
-    EXPECT_EQ(list.ValueAt(10), 15);
-    EXPECT_EQ(list.ValueAt(10 - 1e-6), 10);
-    EXPECT_EQ(list.ValueAt(10 + 1e-6), 5);
+    EXPECT_TRUE(list.ValueAt(10) == 15 && list.ValueAt(10 - 1e-6) == 10 && list.ValueAt(10 + 1e-6) == 5);
     EXPECT_EQ(list.MaxOrdinate(), 10);
-    EXPECT_EQ(list.PartialSumAt(1, 10), 10);
-    EXPECT_EQ(list.PartialSumAt(3, 10), 15);
+    EXPECT_TRUE(list.PartialSumAt(1, 10) == 10 && list.PartialSumAt(3, 10) == 15);
     EXPECT_TRUE(list.PartialSumAt(0, 10) == 0 && list.PartialSumAt(-3, 10) == 0);
+    // Any change of the loads' ends, or of the set itself, since the last rebuild makes it again.
+    list.m_pCurrent->m_dX2 = 25;
+    list.RebuildAbscissae();
+    EXPECT_EQ(list.m_abscissae.Values(), (std::vector<double>{0, 10, 25}));
+    list.m_abscissae.Insert(99);
+    list.RebuildAbscissae();
+    EXPECT_EQ(list.m_abscissae.Max(), 25);
+    list.m_abscissae.Clear();
+    list.RebuildAbscissae();
+    EXPECT_EQ(list.m_abscissae.m_nCount, 3);
+    list.GoTo(1);
+    list.m_pCurrent->m_dX2 = -0.0;
+    list.RebuildAbscissae();
+    EXPECT_TRUE(std::signbit(list.m_abscissae.Min()));
+    list.Clear();
+    list.RebuildAbscissae();
+    EXPECT_EQ(list.m_abscissae.m_nCount, 0);
     // A deduction alone: the largest ordinate is never below the axis.
-    CLoadList deduction;
-    deduction.Append("deduction", 5, 0, 10, -30);
-    EXPECT_EQ(deduction.MaxOrdinate(), 0);
-    EXPECT_EQ(deduction.ValueAt(5), -3);
+    list.Append("deduction", 5, 0, 10, -30);
+    EXPECT_EQ(list.MaxOrdinate(), 0);
+}
+
+// Random values with repeats, both zeros and neighbours a bit apart: the sorted distinct values,
+// the first of 0.0 and -0.0 kept, linked both ways, whichever way they went in.
+TEST(AbscissaSet, HoldsTheSortedDistinctValues)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coarse(-50, 50);
+    for (int nRound = 0; nRound < 50; ++nRound)
+    {
+        std::vector<double> values{0.0, -0.0};
+        for (int i = 0; i < 200; ++i)
+            values.push_back(i % 10 ? coarse(random) * 0.5 : std::nextafter(coarse(random) * 0.5, 99.0));
+        std::shuffle(values.begin(), values.end(), random);
+        CAbscissaSet slow, fast;
+        std::vector<double> expected;
+        for (double x : values)
+        {
+            const bool bNew = std::find(expected.begin(), expected.end(), x) == expected.end();
+            if (bNew)
+                expected.push_back(x);
+            ASSERT_EQ(slow.Insert(x), bNew ? 1 : 0) << x;
+        }
+        std::sort(expected.begin(), expected.end());
+        fast.InsertSequence(values);
+        for (CAbscissaSet* pSet : {&slow, &fast})
+        {
+            ASSERT_TRUE(SameValues(pSet->Values(), expected));
+            ASSERT_EQ(pSet->m_nCount, static_cast<int>(expected.size()));
+            EXPECT_TRUE(pSet->Max() == expected.back() && !pSet->m_pCurrent->m_pNext);
+            int nBackward = 0;
+            for (const CAbscissaNode* pNode = pSet->m_pCurrent; pNode; pNode = pNode->m_pPrev)
+                ++nBackward;
+            EXPECT_EQ(nBackward, pSet->m_nCount);
+            EXPECT_TRUE(pSet->Min() == expected.front() && !pSet->m_pCurrent->m_pPrev);
+            const int n = 1 + nRound % pSet->m_nCount;
+            EXPECT_TRUE(pSet->GoTo(n) && pSet->m_pCurrent->m_dX == expected[static_cast<size_t>(n - 1)]);
+            EXPECT_FALSE(pSet->GoTo(pSet->m_nCount + 1));
+            EXPECT_EQ(pSet->m_pCurrent->m_dX, expected.back());
+            EXPECT_FALSE(pSet->Next());
+        }
+    }
+    // Values that are no number land where the walk puts them, the fast build follows it.
+    const double kNan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<double> values{4, 1, kNan, 9, 2, kNan};
+    CAbscissaSet slow, fast;
+    for (double x : values)
+        slow.Insert(x);
+    fast.InsertSequence(values);
+    EXPECT_TRUE(SameValues(fast.Values(), slow.Values()));
+    // Emptied, the walks find nothing and the ends are 0.
+    slow.Clear();
+    EXPECT_TRUE(slow.m_nCount == 0 && slow.m_pCurrent == nullptr && slow.Min() == 0 && slow.Max() == 0);
+    EXPECT_EQ(slow.First() + slow.GoTo(1) + slow.Next() + slow.Prev(), 0);
 }
 
 // Loads of every kind (overlapping, of no length, with ends or weights that are no numbers or
@@ -125,33 +199,4 @@ TEST(Resultant, FastSumsAreBitIdenticalToTheWalk)
                   Mismatches({limits.m_dMax}, [&](size_t) { return list.MaxOrdinate(); }),
               0);
     EXPECT_EQ(list.m_pCurrent, loads.back());
-}
-
-// A rebuild with nothing changed keeps the set; any change of the loads' ends or of the set
-// itself since the last rebuild makes it again.
-TEST(Resultant, RebuildFollowsEveryChange)
-{
-    CLoadList list;
-    list.Append("A", 5, 0, 10, 100);
-    list.Append("B", 5, 10, 20, 50);
-    list.RebuildAbscissae();
-    list.RebuildAbscissae();
-    EXPECT_EQ(list.m_abscissae.Values(), (std::vector<double>{0, 10, 20}));
-    list.m_pCurrent->m_dX2 = 25;
-    list.RebuildAbscissae();
-    EXPECT_EQ(list.m_abscissae.Values(), (std::vector<double>{0, 10, 25}));
-    for (const auto& change : std::vector<std::function<void()>>{[&] { list.m_abscissae.Insert(99); },
-                                                                 [&] { list.m_abscissae.Clear(); }})
-    {
-        change();
-        list.RebuildAbscissae();
-        EXPECT_EQ(list.m_abscissae.Values(), (std::vector<double>{0, 10, 25}));
-    }
-    list.GoTo(1);
-    list.m_pCurrent->m_dX1 = -0.0;
-    list.RebuildAbscissae();
-    EXPECT_TRUE(std::signbit(list.m_abscissae.Min()));
-    list.Clear();
-    list.RebuildAbscissae();
-    EXPECT_EQ(list.m_abscissae.m_nCount, 0);
 }
