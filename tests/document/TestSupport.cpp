@@ -79,6 +79,15 @@ std::vector<std::pair<std::string, std::string>> CaseTable(const std::string& st
     return rows;
 }
 
+std::vector<double> Numbers(const std::string& strText)
+{
+    std::vector<double> numbers;
+    std::istringstream words(strText);
+    for (std::string strWord; words >> strWord;)
+        numbers.push_back(std::stod(strWord));
+    return numbers;
+}
+
 namespace
 {
 std::string LittleEndian(std::uint64_t nBits, int nBytes)

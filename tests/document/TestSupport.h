@@ -35,6 +35,8 @@ std::vector<std::string> FolderEntries(const std::string& strDir);
 // The cases of a table under tests/data, a line each: a result, a tab, then the input with \n, \r,
 // \t, \\ and \xHH standing for their bytes. Lines that start with '#' are comments.
 std::vector<std::pair<std::string, std::string>> CaseTable(const std::string& strName);
+// The numbers in a case's text, between blanks; "nan" and "inf" among them.
+std::vector<double> Numbers(const std::string& strText);
 
 // Little-endian fields of the weight files; a record is the name's length, the name, the numbers.
 std::string Int32(std::int32_t nValue);

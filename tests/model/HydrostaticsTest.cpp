@@ -3,7 +3,6 @@
 // table whose first draft is above zero.
 #include <cmath>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,14 +15,11 @@ namespace
 // The numbers of a case, a vector for each field between bars.
 std::vector<std::vector<double>> Fields(const std::string& strCase)
 {
-    std::vector<std::vector<double>> fields(1);
-    std::istringstream words(strCase);
-    for (std::string strWord; words >> strWord;)
+    std::vector<std::vector<double>> fields;
+    for (size_t nFrom = 0, nBar = 0; nBar != std::string::npos; nFrom = nBar + 1)
     {
-        if (strWord == "|")
-            fields.emplace_back();
-        else
-            fields.back().push_back(std::stod(strWord));
+        nBar = strCase.find('|', nFrom);
+        fields.push_back(testsupport::Numbers(strCase.substr(nFrom, nBar - nFrom)));
     }
     return fields;
 }

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "model/ListBox.h"
 #include "model/LoadList.h"
 
@@ -71,37 +71,18 @@ public:
 };
 } // namespace
 
-// The normal form, down to the largest and smallest doubles, and the ordinate.
+// The normal form, down to the largest and smallest doubles (a table under tests/data/model), and
+// the ordinate.
 TEST(Load, NormalizeGivesTheTrapezoidOfTheSameAreaAndCentroid)
 {
-    const double kNaN = std::numeric_limits<double>::quiet_NaN(), kMax = std::numeric_limits<double>::max();
-    const double kStep13 = std::nextafter(1e13, 2e13) - 1e13, kBelowMax = std::nextafter(kMax, 0.0);
-    const SNormalCase cases[] = {
-        {0, 0, 1, 0.5, 0, 1, 0.5, 0, 0}, // a new load
-        {12, 10, 4, 3, 4, 10, 3, 2, 2},  // reversed ends are swapped
-        {12, 0, 6, 2, 0, 6, 2, 4, 0},    // centroid at a third: a triangle
-        {12, 0, 6, 1, 0, 6, 1, 6, -2},   // in the outer third: one end negative
-        {-12, 0, 6, 2, 0, 6, 2, -4, 0},  // a deduction
-        {12, 0, 6, 0, 0, 6, 3, 2, 2},    // impossible centroids fall back to the middle
-        {12, 0, 6, -1, 0, 6, 3, 2, 2},
-        {12, 0, 6, 6, 0, 6, 3, 2, 2},
-        {12, 0, 6, kNaN, 0, 6, 3, 2, 2},
-        // No length: a millimetre; where a millimetre is lost in rounding, a step of the double,
-        // taken downward at the largest double so that a file can hold both ends.
-        {1, 5, 5, 0.5, 5, 5.001, (5.001 - 5) / 2, 1 / (5.001 - 5), 1 / (5.001 - 5)},
-        {1, 1e13, 1e13, 0.5, 1e13, 1e13 + kStep13, kStep13 / 2, 1 / kStep13, 1 / kStep13},
-        {1, kMax, kMax, 0, kBelowMax, kMax, (kMax - kBelowMax) / 2, 1 / (kMax - kBelowMax),
-         1 / (kMax - kBelowMax)},
-        // Ends whose distance overflows: worked out from half of it, in the middle or at a third.
-        {1e300, kMax, -kMax, 0, -kMax, kMax, kMax, 1e300 / kMax / 2, 1e300 / kMax / 2},
-        {1e300, -kMax, kMax, 2 * (kMax / 3), -kMax, kMax, 2 * (kMax / 3), 1e300 / kMax, 0},
-        // 2 W and L^2 overflow, W / L does not; on 1e-10 m the ordinate itself overflows, the
-        // triangle's apex stays 0.
-        {1e308, -0.5, 1e308, 0, -0.5, 1e308, (1e308 + 0.5) / 2, 1e308 / (1e308 + 0.5), 1e308 / (1e308 + 0.5)},
-        {1e308, 0, 1e-10, 1e-10 / 3, 0, 1e-10, 1e-10 / 3, HUGE_VAL, 0},
-    };
-    for (const SNormalCase& c : cases)
+    const auto cases = testsupport::CaseTable("model/normal-forms.txt");
+    ASSERT_EQ(cases.size(), 16u);
+    for (const auto& [strCase, strNumbers] : cases)
     {
+        SCOPED_TRACE(strCase);
+        const std::vector<double> n = testsupport::Numbers(strNumbers);
+        ASSERT_EQ(n.size(), 9u);
+        const SNormalCase c{n[0], n[1], n[2], n[3], n[4], n[5], n[6], n[7], n[8]};
         CLoad load;
         load.m_dWeight = c.dWeight;
         load.m_dX1 = c.dX1;

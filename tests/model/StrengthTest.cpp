@@ -1,8 +1,9 @@
 // The hull girder on cases worked out by hand: box barges floated level and trimmed, every
-// refusal, loading conditions against permissible limits and the rule wave loads (the rule's
-// published figures, a uniform barge, a heavier middle third against limits that one read-out point
-// exceeds, an envelope drawn from two conditions); then random estimates on random hulls, whose
-// curves must close, and the station weights, which must sum to the estimate.
+// refusal (a table under tests/data/model), loading conditions against permissible limits and the
+// rule wave loads (the rule's published figures, a uniform barge, a heavier middle third against
+// limits that one read-out point exceeds, an envelope drawn from two conditions); then random
+// estimates on random hulls, whose curves must close, and the station weights, which must sum to
+// the estimate.
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "model/HullGirder.h"
 #include "model/HullTable.h"
 #include "model/LoadList.h"
@@ -102,40 +104,16 @@ TEST(HullGirder, RefusesWithTheReasonAndTheDraftsReached)
 {
     const double L = 40, B = 9, W1 = kRho * L * B * 1;
     const CHullTable hull = Box(L, B, Spaced(L, 4), 3);
-    const std::string kWeight = "no equilibrium: the estimate's total weight is ",
-                      kBelow = "no equilibrium: the trim needs a draft below zero (drafts reached: ",
-                      kAbove = "no equilibrium: the trim needs a draft above the table's deepest, 3 m "
-                               "(drafts reached: ";
-    // Weight, XG, density and the reason. At Tm = 1, XG = L/12: Tf = 0.5 - 2 = -1.5, Ta = 3.5.
-    // Tm = 1.6, XG = 0.34 L: Tf = 0.064, Ta = 3.136; XG = 0.65625 L: Ta = 0.1, Tf = 3.1.
-    // Tm = 1.4, XG = L/4: Tf = -0.7 and Ta = 3.5, out of the table both ways; below zero is named.
-    const struct
+    for (const auto& [strReason, strCase] : testsupport::CaseTable("model/girder-refusals.txt"))
     {
-        double dWeight, dXg, dDensity;
-        std::string strReason;
-    } cases[] = {
-        {0, 0, kRho, kWeight + "0 t, and only a positive weight floats"},
-        {-5, L / 2, kRho, kWeight + "-5 t, and only a positive weight floats"},
-        {3.5 * W1, L / 2, kRho,
-         "no equilibrium: the estimate weighs 1291.5 t, more than the 1107 t the hull displaces at its "
-         "deepest draft, 3 m (drafts reached: T_aft 3 m, T_fwd 3 m)"},
-        {W1, L / 12, kRho, kBelow + "T_aft 3.5 m, T_fwd -1.5 m)"},
-        {1.6 * W1, 0.34 * L, kRho, kAbove + "T_aft 3.136 m, T_fwd 0.064 m)"},
-        {1.6 * W1, 0.65625 * L, kRho, kAbove + "T_aft 0.1 m, T_fwd 3.1 m)"},
-        {1.4 * W1, 0.25 * L, kRho, kBelow + "T_aft 3.5 m, T_fwd -0.7 m)"},
-        {W1, L / 2, 0, "the density must be a positive number of t/m3, not 0"},
-        {W1, L / 2, NAN, "the density must be a positive number of t/m3, not NAN"},
-        {NAN, L / 2, kRho,
-         "no equilibrium: the estimate holds a load whose ends or ordinates are not finite"},
-    };
-    for (const auto& c : cases)
-    {
+        const std::vector<double> c = testsupport::Numbers(strCase);
+        ASSERT_EQ(c.size(), 3u) << strCase;
         CLoadList list;
-        if (c.dWeight != 0)
-            list.Append("load", c.dXg, 0, L, c.dWeight);
-        const CStrengthResult result = CHullGirder(hull, c.dDensity).Compute(list);
-        EXPECT_FALSE(result.m_bFloats) << c.strReason;
-        EXPECT_EQ(result.m_strRefusal, c.strReason);
+        if (c[0] != 0)
+            list.Append("load", c[1], 0, L, c[0] * W1);
+        const CStrengthResult result = CHullGirder(hull, c[2]).Compute(list);
+        EXPECT_FALSE(result.m_bFloats) << strReason;
+        EXPECT_EQ(result.m_strRefusal, strReason);
     }
 
     // Tables built by hand rather than read are checked before use.
