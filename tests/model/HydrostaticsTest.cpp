@@ -1,6 +1,7 @@
 // The hydrostatics of hulls worked out by hand on their tables (under tests/data/model): a box barge
 // level and trimmed, a prism of triangular section, a hull that narrows to nothing at one end, a
-// table whose first draft is above zero.
+// table whose first draft is above zero. The figures derived from these (displacement, TPC, KMT,
+// KML, MCT1cm) are checked on a box barge through the batch tool's hydrostatics.
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -33,7 +34,6 @@ struct SFigures
 
 TEST(Hydrostatics, HullsWorkedByHand)
 {
-    const double rho = 1.025;
     const auto cases = testsupport::CaseTable("model/hydrostatics.txt");
     ASSERT_EQ(cases.size(), 8u);
     for (const auto& [strName, strCase] : cases)
@@ -51,23 +51,17 @@ TEST(Hydrostatics, HullsWorkedByHand)
         }
         ASSERT_EQ(table.Fault(), "");
         const SHydrostatics h = CHydrostatics(table).At(f[4][0], f[4][1]);
-        const double L = table.Length();
         const SFigures c{f[5][0], f[5][1], f[5][2], f[5][3], f[5][4], f[5][5], f[5][6], f[5][7]};
         const auto near = [](double dGot, double dWanted) {
             EXPECT_NEAR(dGot, dWanted, 1e-12 * (1 + std::fabs(dWanted)));
         };
         near(h.dVolume, c.dVolume);
-        near(h.dDisplacement, rho * c.dVolume);
         near(h.dLcb, c.dLcb);
         near(h.dKb, c.dKb);
         near(h.dAw, c.dAw);
         near(h.dLcf, c.dLcf);
-        near(h.dTpc, rho * c.dAw / 100);
         near(h.dBmt, c.dBmt);
-        near(h.dKmt, c.dKb + c.dBmt);
         near(h.dBml, c.dBml);
-        near(h.dKml, c.dKb + c.dBml);
-        near(h.dMct1cm, rho * c.dBml * c.dVolume / (100 * L));
         if (std::isnan(c.dCb))
             EXPECT_TRUE(std::isnan(h.dCb));
         else

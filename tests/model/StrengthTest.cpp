@@ -23,28 +23,18 @@ namespace
 {
 constexpr double kRho = CHullGirder::kSeaWater;
 
-// A box barge of length dLength and beam dBeam from x = 0: A = B T at every station.
-CHullTable Box(double dLength, double dBeam, const std::vector<double>& stations, double dDeepest)
+// A box barge of beam dBeam: A = B T at every station.
+CHullTable Box(double dBeam, const std::vector<double>& stations, double dDeepest)
 {
     CHullTable table;
     table.m_stations = stations;
-    for (double T : {0.0, dDeepest / 2, dDeepest})
-        table.m_drafts.push_back(T);
+    table.m_drafts = {0, dDeepest / 2, dDeepest};
     for (size_t i = 0; i < stations.size(); ++i)
     {
         for (double T : table.m_drafts)
             table.m_areas.push_back(dBeam * T);
     }
-    EXPECT_DOUBLE_EQ(table.Length(), dLength);
     return table;
-}
-
-std::vector<double> Spaced(double dLength, int nIntervals)
-{
-    std::vector<double> xs;
-    for (int i = 0; i <= nIntervals; ++i)
-        xs.push_back(dLength * i / nIntervals);
-    return xs;
 }
 
 // 10 t/m over a box of 36 m and E more over its middle third: q is -E/L at the ends and 2E/L in
@@ -76,7 +66,8 @@ TEST(HullGirder, EvenOrEccentricWeightFloatsWithoutShearOrMoment)
     {
         CLoadList list;
         list.Append("trapezoid", dXg, 0, L, W);
-        const CStrengthResult result = CHullGirder(Box(L, B, Spaced(L, 8), 4)).Compute(list);
+        const CStrengthResult result =
+            CHullGirder(Box(B, {0, 5, 10, 15, 20, 25, 30, 35, 40}, 4)).Compute(list);
         ASSERT_TRUE(result.m_bFloats) << result.m_strRefusal;
         const double dFwd = 6 * Tm * dXg / L - 2 * Tm, dAft = 2 * Tm - dFwd;
         const double dTol = dXg == L / 2 ? 1e-12 : 1e-9; // level: no iteration error at all
@@ -90,20 +81,20 @@ TEST(HullGirder, EvenOrEccentricWeightFloatsWithoutShearOrMoment)
             EXPECT_NEAR(row.V, 0, dTol * W) << row.x;
             EXPECT_NEAR(row.M, 0, dTol * W * L) << row.x;
         }
-        EXPECT_EQ(result.m_rows.front().p, 0);
-        EXPECT_NEAR(result.m_rows[1].p, result.m_rows[1].b, 1e-9 * W / L);
+        EXPECT_TRUE(result.m_rows.front().p == 0 &&
+                    std::fabs(result.m_rows[1].p - result.m_rows[1].b) < 1e-9 * W / L);
         if (dXg == L / 2)
         {
             EXPECT_NEAR(result.m_rows[1].p, W / L, 1e-12 * W / L);
         }
-        EXPECT_LT(std::fabs(result.m_dMaxMoment), dTol * W * L);
     }
 }
 
 TEST(HullGirder, RefusesWithTheReasonAndTheDraftsReached)
 {
     const double L = 40, B = 9, W1 = kRho * L * B * 1;
-    const CHullTable hull = Box(L, B, Spaced(L, 4), 3);
+    const std::vector<double> kStations = {0, 10, 20, 30, 40};
+    const CHullTable hull = Box(B, kStations, 3);
     for (const auto& [strReason, strCase] : testsupport::CaseTable("model/girder-refusals.txt"))
     {
         const std::vector<double> c = testsupport::Numbers(strCase);
@@ -119,22 +110,22 @@ TEST(HullGirder, RefusesWithTheReasonAndTheDraftsReached)
     // Tables built by hand rather than read are checked before use.
     CLoadList one;
     one.Append("load", L / 2, 0, L, W1);
-    CHullTable shortAreas = Box(L, B, Spaced(L, 4), 3);
+    CHullTable shortAreas = Box(B, kStations, 3);
     shortAreas.m_areas.pop_back();
     EXPECT_EQ(CHullGirder(CHullTable()).Compute(one).m_strRefusal,
               "the hull table needs two stations and two drafts at least");
     EXPECT_EQ(CHullGirder(shortAreas).Compute(one).m_strRefusal,
               "the hull table's areas do not fill its stations and drafts");
-    EXPECT_EQ(CHullGirder(Box(L, B, {0, 20, 10, 40}, 3)).Compute(one).m_strRefusal,
+    EXPECT_EQ(CHullGirder(Box(B, {0, 20, 10, 40}, 3)).Compute(one).m_strRefusal,
               "the hull table's stations do not increase");
-    CHullTable sameDrafts = Box(L, B, Spaced(L, 4), 3);
+    CHullTable sameDrafts = Box(B, kStations, 3);
     sameDrafts.m_drafts[2] = sameDrafts.m_drafts[1];
     EXPECT_EQ(CHullGirder(sameDrafts).Compute(one).m_strRefusal,
               "the hull table's drafts do not increase from zero or above");
     EXPECT_EQ(CHullGirder(CHullTable()).LevelDraft(1), 0);
 
     // Areas that stop growing at 1 m: level there the drafts cannot move, and the trim is refused.
-    CHullTable flat = Box(L, B, Spaced(L, 4), 2);
+    CHullTable flat = Box(B, kStations, 2);
     for (size_t i = 0; i < flat.StationCount(); ++i)
         flat.m_areas[i * 3 + 2] = flat.m_areas[i * 3 + 1];
     CLoadList list;
@@ -189,7 +180,7 @@ TEST(LoadingCheck, UtilisationsVerdictsAndTheEnvelope)
     EXPECT_EQ(CLoadingCheck::Utilisation(-30, 60, -40), 75);
     EXPECT_EQ(CLoadingCheck::Utilisation(-1e-3, 60, 0), HUGE_VAL);
 
-    const CHullTable hull = Box(36, 8, {0, 12, 24, 36}, 5);
+    const CHullTable hull = Box(8, {0, 12, 24, 36}, 5);
     // A box barge under uniform weight: no shear, no moment, and zero limits are not exceeded by
     // rounding. Level at T = 360 / (rho 36 8): KMT = T/2 + B²/12T less the ZG of 3 m.
     {
@@ -202,9 +193,7 @@ TEST(LoadingCheck, UtilisationsVerdictsAndTheEnvelope)
         const SConditionCheck& barge = check.m_conditions[0];
         const double T = 360 / (kRho * 36 * 8);
         EXPECT_NEAR(barge.m_dGmt, T / 2 + 64 / (12 * T) - 3, 1e-9);
-        EXPECT_EQ(barge.m_shearUse.dValue, 0);
-        EXPECT_EQ(barge.m_momentUse.dValue, 0);
-        EXPECT_EQ(barge.m_shearUse.x, 6);
+        EXPECT_TRUE(barge.m_shearUse.dValue == 0 && barge.m_momentUse.dValue == 0);
         EXPECT_TRUE(check.Within());
     }
 
@@ -249,23 +238,15 @@ TEST(LoadingCheck, UtilisationsVerdictsAndTheEnvelope)
     EXPECT_FALSE(check.Within());
 
     // The envelope takes V's extremes and the sag from the first condition, the hog from the second.
-    const struct
-    {
-        SExtreme extreme;
-        double dValue, x;
-        size_t nCondition;
-    } envelope[] = {
-        {check.m_shearMax, 40, 24, 0},
-        {check.m_shearMin, -40, 12, 0},
-        {check.m_momentHog, 180, 18, 1},
-        {check.m_momentSag, -360, 18, 0},
+    const auto expect = [](const SExtreme& extreme, double dValue, double x, size_t nCondition) {
+        EXPECT_TRUE(std::fabs(extreme.dValue - dValue) < 1e-9 && extreme.x == x &&
+                    extreme.nCondition == nCondition)
+            << dValue << ": " << extreme.dValue << " at " << extreme.x << " in " << extreme.nCondition;
     };
-    for (const auto& e : envelope)
-    {
-        EXPECT_NEAR(e.extreme.dValue, e.dValue, 1e-9);
-        EXPECT_EQ(e.extreme.x, e.x) << e.dValue;
-        EXPECT_EQ(e.extreme.nCondition, e.nCondition) << e.dValue;
-    }
+    expect(check.m_shearMax, 40, 24, 0);
+    expect(check.m_shearMin, -40, 12, 0);
+    expect(check.m_momentHog, 180, 18, 1);
+    expect(check.m_momentSag, -360, 18, 0);
 }
 
 TEST(HullGirder, RandomEstimatesOnRandomHullsClose)
