@@ -145,7 +145,9 @@ TEST(LoadList, EditsAndWalksMatchAPlainVector)
             nResult = list.InsertAfter(n);
             if (nExpected)
             {
-                EXPECT_EQ(list.Loads().at(static_cast<size_t>(n))->m_dX2, 1.0) << "a load of 1 m";
+                EXPECT_EQ(Values(*list.Loads().at(static_cast<size_t>(n))),
+                          (std::vector<double>{0, 1, 0.5, 0, 0, 0, 0, 0}))
+                    << "a new load: 1 m of nothing";
                 Stamp(*list.Loads()[static_cast<size_t>(n)], chNext);
                 strModel.insert(static_cast<size_t>(n), 1, chNext++);
                 nCursor = n > 0 ? n - 1 : 0;

@@ -63,7 +63,7 @@ TEST(Resultant, ValuesLimitsAndRebuildsOfTwoUniformLoads)
     EXPECT_TRUE(std::signbit(list.m_abscissae.Min()));
     list.Clear();
     list.RebuildAbscissae();
-    EXPECT_EQ(list.m_abscissae.m_nCount, 0);
+    EXPECT_TRUE(list.m_nCount == 0 && list.m_pCurrent == nullptr && list.m_abscissae.m_nCount == 0);
     // A deduction alone: the largest ordinate is never below the axis.
     list.Append("deduction", 5, 0, 10, -30);
     EXPECT_EQ(list.MaxOrdinate(), 0);
