@@ -98,3 +98,10 @@ bool BadValue(const std::string& strOption, const std::string& strValue)
     std::fprintf(stderr, "scafometro-cli: bad value for %s: '%s'\n", strOption.c_str(), strValue.c_str());
     return false;
 }
+
+bool NotPictureName(const std::string& strPath)
+{
+    std::fprintf(stderr, "scafometro-cli: %s: the picture must be named .png, .svg or .pdf\n",
+                 strPath.c_str());
+    return false;
+}

@@ -22,3 +22,5 @@ bool SplitArguments(const std::vector<std::string>& args, const std::vector<std:
                     std::vector<std::string>& positional, std::map<std::string, std::string>& options);
 // Says on stderr that the option's value is bad; returns false.
 bool BadValue(const std::string& strOption, const std::string& strValue);
+// Says on stderr that the path does not name a picture the batch tool draws; returns false.
+bool NotPictureName(const std::string& strPath);

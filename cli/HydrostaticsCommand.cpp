@@ -66,11 +66,7 @@ bool ParseHydrostatics(const CArgs& args, SHydrostaticsOptions& options)
     options.bRange = values.count("--drafts") != 0;
     options.strPlot = values.count("--plot") ? values["--plot"] : "";
     if (values.count("--plot") && !IsPictureName(options.strPlot))
-    {
-        std::fprintf(stderr, "scafometro-cli: %s: the picture must be named .png, .svg or .pdf\n",
-                     options.strPlot.c_str());
-        return false;
-    }
+        return NotPictureName(options.strPlot);
     return true;
 }
 } // namespace

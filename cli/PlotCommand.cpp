@@ -57,49 +57,24 @@ bool ParseMode(const std::string& strText, int& nMode)
 bool ParseArguments(const CArgs& args, SPlotOptions& options)
 {
     std::vector<std::string> positional;
-    for (size_t i = 0; i < args.size(); ++i)
+    std::map<std::string, std::string> values;
+    if (!SplitArguments(args, {"--mode", "--load", "--size"}, positional, values))
+        return false;
+    for (const auto& [strOption, strValue] : values)
     {
-        const std::string& strArg = args[i];
-        if (strArg.rfind("--", 0) != 0)
-        {
-            positional.push_back(strArg);
-            continue;
-        }
-        if (i + 1 >= args.size())
-        {
-            std::fprintf(stderr, "scafometro-cli: %s needs a value\n", strArg.c_str());
-            return false;
-        }
-        const std::string& strValue = args[++i];
-        bool bGood = false;
-        if (strArg == "--mode")
-            bGood = ParseMode(strValue, options.nMode);
-        else if (strArg == "--load")
-            bGood = ParseLong(strValue, 1, 0x7fffffff, options.nLoad);
-        else if (strArg == "--size")
-            bGood = ParseSize(strValue, options.nWidth, options.nHeight);
-        else
-        {
-            std::fprintf(stderr, "scafometro-cli: unknown option %s\n", strArg.c_str());
-            return false;
-        }
-        if (!bGood)
-        {
-            std::fprintf(stderr, "scafometro-cli: bad value for %s: '%s'\n", strArg.c_str(),
-                         strValue.c_str());
-            return false;
-        }
+        if (strOption == "--mode" && !ParseMode(strValue, options.nMode))
+            return BadValue(strOption, strValue);
+        if (strOption == "--load" && !ParseLong(strValue, 1, 0x7fffffff, options.nLoad))
+            return BadValue(strOption, strValue);
+        if (strOption == "--size" && !ParseSize(strValue, options.nWidth, options.nHeight))
+            return BadValue(strOption, strValue);
     }
     if (positional.size() != 2)
         return false;
     options.strInput = positional[0];
     options.strOutput = positional[1];
     if (CGraphPicture::FormatOf(options.strOutput) == CGraphPicture::formatNone)
-    {
-        std::fprintf(stderr, "scafometro-cli: %s: the picture must be named .png, .svg or .pdf\n",
-                     options.strOutput.c_str());
-        return false;
-    }
+        return NotPictureName(options.strOutput);
     return true;
 }
 

@@ -58,11 +58,7 @@ bool ParseStrength(const CArgs& args, SStrengthOptions& options)
     options.strTable = values.count("--table") ? values["--table"] : "";
     options.strPlot = values.count("--plot") ? values["--plot"] : "";
     if (values.count("--plot") && !IsPictureName(options.strPlot))
-    {
-        std::fprintf(stderr, "scafometro-cli: %s: the picture must be named .png, .svg or .pdf\n",
-                     options.strPlot.c_str());
-        return false;
-    }
+        return NotPictureName(options.strPlot);
     return true;
 }
 } // namespace

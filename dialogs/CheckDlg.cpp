@@ -17,6 +17,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/BuddyLabel.h"
 #include "dialogs/CheckPlotWnd.h"
 #include "dialogs/EditNumber.h"
 #include "dialogs/StrengthDlg.h"
@@ -83,14 +84,6 @@ QLineEdit* NumberField(const char* pszText, int nWidth = 80)
     return pEdit;
 }
 
-// A label naming pField for a screen reader and for its mnemonic, then the field, in pRow.
-void AddField(QHBoxLayout* pRow, const char* pszLabel, QWidget* pField)
-{
-    auto* pLabel = new QLabel(QString::fromUtf8(pszLabel));
-    pLabel->setBuddy(pField);
-    pRow->addWidget(pLabel);
-    pRow->addWidget(pField);
-}
 } // namespace
 
 CCheckDlg::CCheckDlg(CLoadList& list, CServices& services, QPrinter& printer, QWidget* pParent)
@@ -100,17 +93,14 @@ CCheckDlg::CCheckDlg(CLoadList& list, CServices& services, QPrinter& printer, QW
 
     auto* pInput = new QGroupBox(QStringLiteral("Dati"));
     auto* pInputGrid = new QGridLayout(pInput);
-    m_editHull = new QLineEdit(Settings().value(QString::fromLatin1(CStrengthDlg::kHullSetting)).toString());
+    m_editHull = new QLineEdit(CStrengthDlg::LastHullTable());
     m_btnBrowseHull = new QPushButton(QStringLiteral("Sfo&glia..."));
     m_btnBrowseHull->setAccessibleName(QStringLiteral("Sfoglia tavola di carena"));
     m_editLimits = new QLineEdit(Settings().value(QString::fromLatin1(kLimitsSetting)).toString());
     m_btnBrowseLimits = new QPushButton(QStringLiteral("Sf&oglia..."));
     m_btnBrowseLimits->setAccessibleName(QStringLiteral("Sfoglia limiti ammissibili"));
     const auto addPathRow = [&](int nRow, const char* pszLabel, QLineEdit* pEdit, QPushButton* pBrowse) {
-        auto* pLabel = new QLabel(QString::fromUtf8(pszLabel));
-        pLabel->setBuddy(pEdit);
-        pInputGrid->addWidget(pLabel, nRow, 0);
-        pInputGrid->addWidget(pEdit, nRow, 1);
+        CBuddyLabel::AddRow(pInputGrid, nRow, pszLabel, pEdit);
         pInputGrid->addWidget(pBrowse, nRow, 2);
     };
     addPathRow(0, "&Tavola di carena (aree delle sezioni):", m_editHull, m_btnBrowseHull);
@@ -118,7 +108,7 @@ CCheckDlg::CCheckDlg(CLoadList& list, CServices& services, QPrinter& printer, QW
                m_btnBrowseLimits);
     auto* pWaterRow = new QHBoxLayout;
     m_editDensity = NumberField(CStrengthDlg::kDefaultDensity);
-    AddField(pWaterRow, "&Densità dell'acqua [t/m³]:", m_editDensity);
+    CBuddyLabel::AddField(pWaterRow, "&Densità dell'acqua [t/m³]:", m_editDensity);
     pWaterRow->addSpacing(20);
     m_checkWave = new QCheckBox(QStringLiteral("Carichi d'o&nda della regola:"));
     pWaterRow->addWidget(m_checkWave);
@@ -126,10 +116,10 @@ CCheckDlg::CCheckDlg(CLoadList& list, CServices& services, QPrinter& printer, QW
     m_editBeam = NumberField("");
     m_editBlock = NumberField("", 60);
     m_editMaterial = NumberField("1", 60);
-    AddField(pWaterRow, "L [m]:", m_editLength);
-    AddField(pWaterRow, "B [m]:", m_editBeam);
-    AddField(pWaterRow, "Cb:", m_editBlock);
-    AddField(pWaterRow, "k:", m_editMaterial);
+    CBuddyLabel::AddField(pWaterRow, "L [m]:", m_editLength);
+    CBuddyLabel::AddField(pWaterRow, "B [m]:", m_editBeam);
+    CBuddyLabel::AddField(pWaterRow, "Cb:", m_editBlock);
+    CBuddyLabel::AddField(pWaterRow, "k:", m_editMaterial);
     pWaterRow->addStretch(1);
     pInputGrid->addLayout(pWaterRow, 2, 0, 1, 3);
     pInputGrid->setColumnStretch(1, 1);
@@ -465,9 +455,7 @@ void CCheckDlg::OnFilePrint()
     CCheckReport report(*m_pCheck, m_inputs);
     report.m_nScreenDpiY = CQtSurface::PrimaryScreenDpiY();
     if (!report.Render(m_printer))
-        m_services.MessageBox("Impossibile avviare la stampa su «" + m_printer.printerName().toStdString() +
-                                  m_printer.outputFileName().toStdString() + "».",
-                              CServices::MB_OK);
+        m_services.PrintingFailed(m_printer);
 }
 
 void CCheckDlg::OnSaveReportPdf()

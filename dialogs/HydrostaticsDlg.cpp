@@ -11,12 +11,12 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSettings>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "dialogs/BuddyLabel.h"
 #include "dialogs/CurvesOfFormWnd.h"
 #include "dialogs/EditNumber.h"
 #include "dialogs/StrengthDlg.h"
@@ -75,14 +75,6 @@ QLineEdit* NumberField(const char* pszText = "")
     return pEdit;
 }
 
-// A label naming pField for a screen reader and for its mnemonic, before it in pRow.
-void AddField(QHBoxLayout* pRow, const char* pszLabel, QWidget* pField)
-{
-    auto* pLabel = new QLabel(QString::fromUtf8(pszLabel));
-    pLabel->setBuddy(pField);
-    pRow->addWidget(pLabel);
-    pRow->addWidget(pField);
-}
 } // namespace
 
 CHydrostaticsDlg::CHydrostaticsDlg(CServices& services, QPrinter& printer, QWidget* pParent)
@@ -91,16 +83,11 @@ CHydrostaticsDlg::CHydrostaticsDlg(CServices& services, QPrinter& printer, QWidg
     setWindowTitle(QStringLiteral("Curve idrostatiche"));
 
     // The table last read by this window or by the strength window.
-    m_editHull = new QLineEdit(QSettings(QStringLiteral("Ventaglio"), QStringLiteral("Scafometro"))
-                                   .value(QString::fromLatin1(CStrengthDlg::kHullSetting))
-                                   .toString());
+    m_editHull = new QLineEdit(CStrengthDlg::LastHullTable());
     m_btnBrowse = new QPushButton(QStringLiteral("S&foglia..."));
     m_btnBrowse->setAccessibleName(QStringLiteral("Sfoglia tavola di carena"));
-    auto* pHullLabel = new QLabel(QStringLiteral("&Tavola di carena (aree delle sezioni):"));
-    pHullLabel->setBuddy(m_editHull);
     auto* pInput = new QGridLayout;
-    pInput->addWidget(pHullLabel, 0, 0);
-    pInput->addWidget(m_editHull, 0, 1);
+    CBuddyLabel::AddRow(pInput, 0, "&Tavola di carena (aree delle sezioni):", m_editHull);
     pInput->addWidget(m_btnBrowse, 0, 2);
 
     m_editDensity = NumberField(CStrengthDlg::kDefaultDensity);
@@ -110,11 +97,11 @@ CHydrostaticsDlg::CHydrostaticsDlg(CServices& services, QPrinter& printer, QWidg
     for (QLineEdit* pEdit : {m_editFrom, m_editTo, m_editStep})
         pEdit->setPlaceholderText(QStringLiteral("tavola"));
     auto* pRow = new QHBoxLayout;
-    AddField(pRow, "&Densità dell'acqua [t/m³]:", m_editDensity);
+    CBuddyLabel::AddField(pRow, "&Densità dell'acqua [t/m³]:", m_editDensity);
     pRow->addSpacing(16);
-    AddField(pRow, "&Immersioni da T [m]:", m_editFrom);
-    AddField(pRow, "&a T [m]:", m_editTo);
-    AddField(pRow, "pa&sso [m]:", m_editStep);
+    CBuddyLabel::AddField(pRow, "&Immersioni da T [m]:", m_editFrom);
+    CBuddyLabel::AddField(pRow, "&a T [m]:", m_editTo);
+    CBuddyLabel::AddField(pRow, "pa&sso [m]:", m_editStep);
     pRow->addStretch(1);
     m_btnCompute = new QPushButton(QStringLiteral("&Calcola"));
     m_btnCompute->setDefault(true);
@@ -304,13 +291,8 @@ bool CHydrostaticsDlg::PrintTo(QPrinter& printer)
     if (m_curves.m_rows.empty())
         return false;
     QPainter painter;
-    if (!painter.begin(&printer))
-    {
-        m_services.MessageBox("Impossibile avviare la stampa su «" + printer.printerName().toStdString() +
-                                  printer.outputFileName().toStdString() + "».",
-                              CServices::MB_OK);
+    if (!m_services.BeginPrinting(painter, printer))
         return false;
-    }
     const QRect rcPage = printer.pageLayout().paintRectPixels(printer.resolution());
     CQtSurface surface(painter, CQtSurface::PrimaryScreenDpiY());
     // The title heads the page; the curves take the rest of it.

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <memory>
 
+#include "dialogs/BuddyLabel.h"
 #include "dialogs/EditNumber.h"
 #include "dialogs/StrengthPlotWnd.h"
 #include "document/File.h"
@@ -72,14 +73,6 @@ QLineEdit* ReadOnlyField()
     return pEdit;
 }
 
-// A label naming pField for a screen reader and for its mnemonic, on row nRow of pGrid.
-void AddRow(QGridLayout* pGrid, int nRow, const char* pszLabel, QWidget* pField, int nColumn = 0)
-{
-    auto* pLabel = new QLabel(QString::fromUtf8(pszLabel));
-    pLabel->setBuddy(pField);
-    pGrid->addWidget(pLabel, nRow, nColumn);
-    pGrid->addWidget(pField, nRow, nColumn + 1);
-}
 } // namespace
 
 CStrengthDlg::CStrengthDlg(CLoadList& list, CServices& services, QPrinter& printer, QWidget* pParent)
@@ -89,22 +82,17 @@ CStrengthDlg::CStrengthDlg(CLoadList& list, CServices& services, QPrinter& print
 
     auto* pInput = new QGroupBox(QStringLiteral("Dati"));
     auto* pInputGrid = new QGridLayout(pInput);
-    m_editHull = new QLineEdit;
-    m_editHull->setText(QSettings(QStringLiteral("Ventaglio"), QStringLiteral("Scafometro"))
-                            .value(QString::fromLatin1(kHullSetting))
-                            .toString());
+    m_editHull = new QLineEdit(LastHullTable());
     m_btnBrowse = new QPushButton(QStringLiteral("S&foglia..."));
     m_btnBrowse->setAccessibleName(QStringLiteral("Sfoglia tavola di carena"));
-    AddRow(pInputGrid, 0, "&Tavola di carena (aree delle sezioni):", m_editHull);
+    CBuddyLabel::AddRow(pInputGrid, 0, "&Tavola di carena (aree delle sezioni):", m_editHull);
     pInputGrid->addWidget(m_btnBrowse, 0, 2);
     m_editDensity = new QLineEdit(QString::fromLatin1(kDefaultDensity));
     m_editDensity->setMaximumWidth(120);
     auto* pDensityRow = new QHBoxLayout;
     pDensityRow->addWidget(m_editDensity);
     pDensityRow->addStretch(1);
-    auto* pDensityLabel = new QLabel(QStringLiteral("&Densità dell'acqua [t/m³]:"));
-    pDensityLabel->setBuddy(m_editDensity);
-    pInputGrid->addWidget(pDensityLabel, 1, 0);
+    pInputGrid->addWidget(CBuddyLabel::For("&Densità dell'acqua [t/m³]:", m_editDensity), 1, 0);
     pInputGrid->addLayout(pDensityRow, 1, 1);
     m_btnCompute = new QPushButton(QStringLiteral("&Calcola"));
     m_btnCompute->setDefault(true);
@@ -136,22 +124,22 @@ CStrengthDlg::CStrengthDlg(CLoadList& list, CServices& services, QPrinter& print
     // Rows close together, so that the window still fits a small screen's height.
     pFigureGrid->setVerticalSpacing(1);
     int nRow = 0;
-    AddRow(pFigureGrid, nRow++, "Immersione a poppa T_aft [m]:", m_editAftDraft);
-    AddRow(pFigureGrid, nRow++, "Immersione a prua T_fwd [m]:", m_editFwdDraft);
-    AddRow(pFigureGrid, nRow++, "Baricentro dei pesi KG [m]:", m_editKg);
-    AddRow(pFigureGrid, nRow++, "Centro di carena KB [m]:", m_editKb);
-    AddRow(pFigureGrid, nRow++, "Raggio metacentrico BMT [m]:", m_editBmt);
-    AddRow(pFigureGrid, nRow++, "Metacentro trasversale KMT [m]:", m_editKmt);
-    AddRow(pFigureGrid, nRow++, "Altezza metacentrica GMT [m]:", m_editGmt);
-    AddRow(pFigureGrid, nRow++, "Dislocamento [t]:", m_editDisplacement);
-    AddRow(pFigureGrid, nRow++, "Centro di carena LCB [m]:", m_editLcb);
-    AddRow(pFigureGrid, nRow++, "Iterazioni:", m_editIterations);
-    AddRow(pFigureGrid, nRow++, "Taglio massimo V_max [t]:", m_editMaxShear);
-    AddRow(pFigureGrid, nRow++, "Ascissa di V_max [m]:", m_editMaxShearX);
-    AddRow(pFigureGrid, nRow++, "Momento flettente massimo M_max [t m]:", m_editMaxMoment);
-    AddRow(pFigureGrid, nRow++, "Ascissa di M_max [m]:", m_editMaxMomentX);
-    AddRow(pFigureGrid, nRow++, "Chiusura del taglio V / W:", m_editClosureShear);
-    AddRow(pFigureGrid, nRow++, "Chiusura del momento M / (W L):", m_editClosureMoment);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Immersione a poppa T_aft [m]:", m_editAftDraft);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Immersione a prua T_fwd [m]:", m_editFwdDraft);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Baricentro dei pesi KG [m]:", m_editKg);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Centro di carena KB [m]:", m_editKb);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Raggio metacentrico BMT [m]:", m_editBmt);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Metacentro trasversale KMT [m]:", m_editKmt);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Altezza metacentrica GMT [m]:", m_editGmt);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Dislocamento [t]:", m_editDisplacement);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Centro di carena LCB [m]:", m_editLcb);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Iterazioni:", m_editIterations);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Taglio massimo V_max [t]:", m_editMaxShear);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Ascissa di V_max [m]:", m_editMaxShearX);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Momento flettente massimo M_max [t m]:", m_editMaxMoment);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Ascissa di M_max [m]:", m_editMaxMomentX);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Chiusura del taglio V / W:", m_editClosureShear);
+    CBuddyLabel::AddRow(pFigureGrid, nRow++, "Chiusura del momento M / (W L):", m_editClosureMoment);
     auto* pSign = new QLabel(QStringLiteral("M positivo: inarcamento; M negativo: insellamento."));
     pSign->setWordWrap(true);
     pFigureGrid->addWidget(pSign, nRow, 0, 1, 2);
@@ -164,11 +152,8 @@ CStrengthDlg::CStrengthDlg(CLoadList& list, CServices& services, QPrinter& print
     m_editStationsTo = new QLineEdit;
     m_editStationsCount = new QLineEdit(QString::number(kDefaultStations));
     const auto addStationField = [&](const char* pszLabel, QLineEdit* pEdit) {
-        auto* pLabel = new QLabel(QString::fromUtf8(pszLabel));
-        pLabel->setBuddy(pEdit);
         pEdit->setMaximumWidth(110);
-        pStationRow->addWidget(pLabel);
-        pStationRow->addWidget(pEdit, 1);
+        CBuddyLabel::AddField(pStationRow, pszLabel, pEdit, 1);
     };
     addStationField("Da &x [m]:", m_editStationsFrom);
     addStationField("&A x [m]:", m_editStationsTo);
@@ -242,6 +227,13 @@ void CStrengthDlg::ResetResult()
 std::string CStrengthDlg::HullPath() const
 {
     return QFile::encodeName(m_editHull->text().trimmed()).toStdString();
+}
+
+QString CStrengthDlg::LastHullTable()
+{
+    return QSettings(QStringLiteral("Ventaglio"), QStringLiteral("Scafometro"))
+        .value(QString::fromLatin1(kHullSetting))
+        .toString();
 }
 
 bool CStrengthDlg::ReadHullTable(const QLineEdit& edit, CHullTable& hull, std::string& strRefusal)
@@ -367,13 +359,8 @@ bool CStrengthDlg::PrintTo(QPrinter& printer)
     if (!m_result.m_bFloats)
         return false;
     QPainter painter;
-    if (!painter.begin(&printer))
-    {
-        m_services.MessageBox("Impossibile avviare la stampa su «" + printer.printerName().toStdString() +
-                                  printer.outputFileName().toStdString() + "».",
-                              CServices::MB_OK);
+    if (!m_services.BeginPrinting(painter, printer))
         return false;
-    }
     const QRect rcPage = printer.pageLayout().paintRectPixels(printer.resolution());
     CQtSurface surface(painter, CQtSurface::PrimaryScreenDpiY());
     // The figures head the page in two lines; the panels take the rest of it.

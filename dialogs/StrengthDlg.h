@@ -31,6 +31,8 @@ public:
     // Reads the hull table named in edit and remembers it for the windows that read one; false,
     // with the reason in strRefusal, when none is named or it cannot be read.
     static bool ReadHullTable(const QLineEdit& edit, CHullTable& hull, std::string& strRefusal);
+    // The hull table last read by a window that reads one, empty at first.
+    static QString LastHullTable();
 
     // The list, the services and the printer must outlive the window.
     CStrengthDlg(CLoadList& list, CServices& services, QPrinter& printer, QWidget* pParent = nullptr);

@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "dialogs/AnsiText.h"
+#include "dialogs/BuddyLabel.h"
 #include "dialogs/GroupGraphWnd.h"
 #include "document/File.h"
 #include "document/WeightGroupsFile.h"
@@ -97,8 +98,8 @@ CWeightGroupsDlg::CWeightGroupsDlg(CLoadList& list, CServices& services, QPrinte
     m_treeGroups->header()->setStretchLastSection(false);
     m_treeGroups->header()->setDefaultSectionSize(88);
     m_treeGroups->setColumnWidth(0, 120);
-    auto* pTreeLabel = new QLabel(QStringLiteral("&Gruppi (dal codice all'inizio del nome del carico):"));
-    pTreeLabel->setBuddy(m_treeGroups);
+    QLabel* pTreeLabel =
+        CBuddyLabel::For("&Gruppi (dal codice all'inizio del nome del carico):", m_treeGroups);
 
     m_wndGraph = new CGroupGraphWnd(list);
     auto* pSplitter = new QSplitter(Qt::Vertical);
@@ -112,8 +113,7 @@ CWeightGroupsDlg::CWeightGroupsDlg(CLoadList& list, CServices& services, QPrinte
     m_spinLevel = new QSpinBox;
     m_spinLevel->setRange(CWeightGroups::kMinLevel, CWeightGroups::kMaxLevel);
     m_spinLevel->setValue(CWeightGroups::kMinLevel);
-    auto* pLevelLabel = new QLabel(QStringLiteral("&Livello per l'esportazione:"));
-    pLevelLabel->setBuddy(m_spinLevel);
+    QLabel* pLevelLabel = CBuddyLabel::For("&Livello per l'esportazione:", m_spinLevel);
     m_btnExport = new QPushButton(QStringLiteral("&Esporta gruppi (CSV)..."));
     m_btnPrint = new QPushButton(QStringLiteral("Stam&pa..."));
     auto* pClose = new QPushButton(QStringLiteral("Chiudi"));
@@ -249,13 +249,8 @@ void CWeightGroupsDlg::OnFilePrint()
 bool CWeightGroupsDlg::PrintTo(QPrinter& printer)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
-    {
-        m_services.MessageBox("Impossibile avviare la stampa su «" + printer.printerName().toStdString() +
-                                  printer.outputFileName().toStdString() + "».",
-                              CServices::MB_OK);
+    if (!m_services.BeginPrinting(painter, printer))
         return false;
-    }
     std::vector<std::pair<QTreeWidgetItem*, int>> rows;
     for (int i = 0; i < m_treeGroups->topLevelItemCount(); ++i)
         VisibleRows(m_treeGroups->topLevelItem(i), 0, rows);

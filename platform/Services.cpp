@@ -1,6 +1,9 @@
-// An export through the user's save dialog, the safe write and the progress window.
+// An export through the user's save dialog, the safe write and the progress window; the start of
+// printing.
 #include "platform/Services.h"
 
+#include <QPainter>
+#include <QPrinter>
 #include <cerrno>
 
 #include "document/FileException.h"
@@ -33,4 +36,19 @@ bool CServices::ExportFile(const SFileDialog& dialog, CFile& file, const std::fu
         return false;
     }
     return true;
+}
+
+bool CServices::BeginPrinting(QPainter& painter, QPrinter& printer)
+{
+    if (painter.begin(&printer))
+        return true;
+    PrintingFailed(printer);
+    return false;
+}
+
+void CServices::PrintingFailed(const QPrinter& printer)
+{
+    MessageBox("Impossibile avviare la stampa su «" + printer.printerName().toStdString() +
+                   printer.outputFileName().toStdString() + "».",
+               MB_OK);
 }

@@ -8,6 +8,7 @@
 
 #include "document/File.h"
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -73,6 +74,11 @@ public:
     // failure is reported naming the file, a cancel silently. True when the file was written.
     bool ExportFile(const SFileDialog& dialog, CFile& file, const std::function<void()>& write,
                     const std::function<bool()>& canWrite = nullptr);
+
+    // Begins painting on the printer; false, after saying that printing cannot start, when it fails.
+    bool BeginPrinting(QPainter& painter, QPrinter& printer);
+    // Says that printing on the printer cannot start.
+    void PrintingFailed(const QPrinter& printer);
 
     // The window the dialogs belong to: they open above it and centred on it.
     QWidget* m_pParent = nullptr;

@@ -466,14 +466,8 @@ void CScafometroView::OnFilePrintPreview()
 bool CScafometroView::PrintTo(QPrinter& printer)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
-    {
-        m_document.GetServices().MessageBox("Impossibile avviare la stampa su «" +
-                                                printer.printerName().toStdString() +
-                                                printer.outputFileName().toStdString() + "».",
-                                            CServices::MB_OK);
+    if (!m_document.GetServices().BeginPrinting(painter, printer))
         return false;
-    }
     OnBeginPrinting(printer);
     {
         CQtSurface surface(painter, CQtSurface::PrimaryScreenDpiY());
