@@ -1,7 +1,6 @@
 // The batch tool run from the transcripts under tests/data/cli: each case gives the command, its
 // standard input ("<") and output (">", ">>"), and the status, messages, output and files it must
-// give. A case that fails (status 1 or 2) must leave its folder as it was: only "kept.csv", holding
-// "kept".
+// give. A case that fails (status 1 or 2) leaves its folder as it was: only "kept.csv", holding "kept".
 #include <algorithm>
 #include <fcntl.h>
 #include <filesystem>

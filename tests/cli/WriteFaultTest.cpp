@@ -29,8 +29,10 @@ class WriteFault : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // Forty loads (or rows) under tests/data/cli/write-fault, where "nobody" can read them too.
+        // Forty loads (or rows) under tests/data/cli/write-fault and the example ship, where "nobody"
+        // can read them too.
         std::filesystem::copy(DataPath("cli/write-fault"), m_in.Dir());
+        std::filesystem::copy(SCAFOMETRO_EXAMPLES, m_in.Dir());
         chmod(m_in.Dir().c_str(), 0755);
         chmod(m_out.Dir().c_str(), 0755);
     }
@@ -38,7 +40,8 @@ protected:
     // Every writing command with its inputs; OUT goes last.
     std::vector<CWords> Commands() const
     {
-        const std::string p3d = m_in.Path("stima.p3d");
+        const std::string p3d = m_in.Path("stima.p3d"), ship = m_in.Path("motonave.p3d");
+        const std::string hull = m_in.Path("motonave-bonjean.csv");
         return {{"export-loads", p3d},
                 {"export-resultant", p3d},
                 {"export-csv", p3d},
@@ -47,7 +50,12 @@ protected:
                 {"import-old", m_in.Path("vecchio.p")},
                 {"merge-all", p3d, p3d},
                 {"merge-equivalent", p3d, p3d},
-                {"import-table", m_in.Path("tabella.txt")}};
+                {"import-table", m_in.Path("tabella.txt")},
+                {"export-stations", ship, "--from", "-5", "--to", "50", "--count", "60"},
+                {"groups", m_in.Path("motonave-gruppi.p3d"), "--level", "3"},
+                {"strength", ship, hull, "--table"},
+                {"hydrostatics", hull},
+                {"check", hull, m_in.Path("motonave-limiti.csv"), ship, ship, ship, "--table"}};
     }
 
     // Runs every command into each target, the process prepared as the fault needs: each must
