@@ -11,7 +11,7 @@ seconds=${1:-60}
 build=${2:-build-fuzz}
 shift $(( $# > 2 ? 2 : $# ))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(weight-file old-file table exports)
+[ ${#targets[@]} -gt 0 ] || targets=(weight-file old-file table exports limits)
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCAFOMETRO_FUZZ=ON \
