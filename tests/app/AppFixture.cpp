@@ -13,10 +13,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+#include <algorithm>
 
 #include "app/MainFrame.h"
 #include "document/ScafometroDoc.h"
-#include "view/ScafometroView.h"
 
 void CAppFixture::SetUp()
 {
@@ -152,6 +152,41 @@ void CAppFixture::ExpectNoOverlaps(QWidget& window)
                 << controls[j].first->metaObject()->className() << " «"
                 << controls[j].first->property("text").toString().toStdString() << "»";
     }
+}
+
+void CAppFixture::Choose(QAbstractButton* pButton, const std::string& strPath)
+{
+    m_services.m_paths = {strPath};
+    QTest::mouseClick(pButton, Qt::LeftButton);
+}
+
+void CAppFixture::ExpectExportIsBatchTools(QAbstractButton* pExport, std::vector<std::string> args, int nExit)
+{
+    const std::string strShown = m_scratch.Path("window.csv"), strBatch = m_scratch.Path("batch.csv");
+    Choose(pExport, strShown);
+    std::replace(args.begin(), args.end(), std::string("OUT"), strBatch);
+    EXPECT_EQ(RunCli(args), nExit);
+    EXPECT_TRUE(testsupport::SameBytes(testsupport::ReadBytes(strShown), testsupport::ReadBytes(strBatch)));
+    EXPECT_GT(testsupport::ReadBytes(strShown).size(), 100u);
+}
+
+std::string CAppFixture::Printed(QAbstractButton* pPrint)
+{
+    m_services.m_strPrintPdf = m_scratch.Path("printed.pdf");
+    QTest::mouseClick(pPrint, Qt::LeftButton);
+    EXPECT_EQ(testsupport::ReadBytes(m_services.m_strPrintPdf).substr(0, 5), "%PDF-");
+    return m_services.m_strPrintPdf;
+}
+
+void CAppFixture::ExpectGrowsWithWindow(QWidget& window, QWidget& panel, QSize growth)
+{
+    window.resize(900, 600);
+    QTest::qWait(20);
+    const QSize small = panel.size();
+    window.resize(1400, 950);
+    QTest::qWait(20);
+    EXPECT_GT(panel.width(), small.width() + growth.width());
+    EXPECT_GT(panel.height(), small.height() + growth.height());
 }
 
 void CAppFixture::Retype(QLineEdit* pEdit, const QString& strText)

@@ -4,15 +4,18 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "TestServices.h"
 #include "TestSupport.h"
+#include "app/MainFrame.h"
 #include "app/ScafometroApp.h"
+#include "view/ScafometroView.h"
 
-class CScafometroView;
 class QAbstractButton;
 class QLineEdit;
 
@@ -47,6 +50,29 @@ protected:
     // Fails when two visible labels, fields or buttons of the window cover one another, as a
     // control put in a taken cell of a grid does.
     static void ExpectNoOverlaps(QWidget& window);
+    // Chooses the menu item; the window it opens, shown, belonging to the main window, with no two
+    // of its controls over one another.
+    template <class TWindow>
+    TWindow& OpenWindow(const QString& strItem, TWindow* (CScafometroView::*getter)() const)
+    {
+        EXPECT_TRUE(RunMenuItem(strItem));
+        TWindow* pWindow = (View().*getter)();
+        if (!pWindow)
+            throw std::runtime_error("no window for " + strItem.toStdString());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(pWindow));
+        EXPECT_EQ(pWindow->parentWidget(), static_cast<QWidget*>(&m_pApp->Frame()));
+        ExpectNoOverlaps(*pWindow);
+        return *pWindow;
+    }
+    // Clicks the button with the next file dialog answered by the path.
+    void Choose(QAbstractButton* pButton, const std::string& strPath);
+    // Clicks the export button; the file written must be the batch tool's, run with those
+    // arguments, "OUT" standing for its output file.
+    void ExpectExportIsBatchTools(QAbstractButton* pExport, std::vector<std::string> args, int nExit = 0);
+    // Clicks the print button with the printer writing a PDF; the PDF's path.
+    std::string Printed(QAbstractButton* pPrint);
+    // Widens the window from 900×600 to 1400×950: the panel must grow at least by that much.
+    static void ExpectGrowsWithWindow(QWidget& window, QWidget& panel, QSize growth);
     // Types over a field's text.
     static void Retype(QLineEdit* pEdit, const QString& strText);
     // Clicks the button after forgetting what was asked before; the one message it gives, which

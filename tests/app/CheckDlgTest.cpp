@@ -27,27 +27,13 @@ QString Cell(const QTableWidget* pGrid, int nRow, int nColumn)
 }
 } // namespace
 
-class CheckDlgTest : public CAppFixture
-{
-protected:
-    // Clicks the button with the next file dialog answered by strPath.
-    void Choose(QPushButton* pButton, const std::string& strPath)
-    {
-        m_services.m_paths = {strPath};
-        QTest::mouseClick(pButton, Qt::LeftButton);
-    }
-};
+using CheckDlgTest = CAppFixture;
 
 TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
 {
     Start(Example());
-    ASSERT_TRUE(RunMenuItem("Verifica condizioni di carico..."));
-    CCheckDlg* pDlg = View().GetCheckDlg();
-    ASSERT_NE(pDlg, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(pDlg));
-    EXPECT_EQ(pDlg->parentWidget(), &m_pApp->Frame());
+    CCheckDlg* pDlg = &OpenWindow("Verifica condizioni di carico...", &CScafometroView::GetCheckDlg);
     EXPECT_FALSE(pDlg->m_btnExportTable->isEnabled());
-    ExpectNoOverlaps(*pDlg);
 
     Choose(pDlg->m_btnBrowseHull, kExamples + "motonave-bonjean.csv");
     Choose(pDlg->m_btnBrowseLimits, kExamples + "motonave-limiti.csv");
@@ -89,17 +75,18 @@ TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
     pDlg->m_wndPlot->grab();
     EXPECT_TRUE(pDlg->m_wndPlot->m_bDrawn);
 
-    // The table is the batch tool's, byte for byte, the open estimate named after its file.
-    const std::string strTable = m_scratch.Path("window.csv"), strCli = m_scratch.Path("cli.csv");
-    Choose(pDlg->m_btnExportTable, strTable);
-    EXPECT_EQ(RunCli({"check", kExamples + "motonave-bonjean.csv", kExamples + "motonave-limiti.csv",
-                      Example(), kExamples + "motonave.p3d+" + kExamples + "motonave-arrivo.p3d",
-                      kExamples + "motonave.p3d+" + kExamples + "motonave-zavorra.p3d", "--table", strCli}),
-              3);
-    EXPECT_EQ(ReadBytes(strTable), ReadBytes(strCli));
+    // The table is the batch tool's, byte for byte, the open estimate named after its file; the
+    // report is saved and printed.
+    ExpectExportIsBatchTools(pDlg->m_btnExportTable,
+                             {"check", kExamples + "motonave-bonjean.csv", kExamples + "motonave-limiti.csv",
+                              Example(), kExamples + "motonave.p3d+" + kExamples + "motonave-arrivo.p3d",
+                              kExamples + "motonave.p3d+" + kExamples + "motonave-zavorra.p3d", "--table",
+                              "OUT"},
+                             3);
     const std::string strReport = m_scratch.Path("rapporto.pdf");
     Choose(pDlg->m_btnSaveReport, strReport);
     EXPECT_EQ(ReadBytes(strReport).substr(0, 5), "%PDF-");
+    Printed(pDlg->m_btnPrint);
 
     // Closed and opened again, the window remembers the files chosen.
     pDlg->close();

@@ -73,11 +73,9 @@ protected:
         m_strFile = m_scratch.Path("gruppi.p3d");
         testsupport::Saved(list, m_strFile);
         Start(m_strFile);
-        EXPECT_TRUE(RunMenuItem("Riepilogo per gruppi..."));
-        CWeightGroupsDlg* pDlg = View().GetGroupsDlg();
-        EXPECT_TRUE(pDlg && pDlg->isWindow() && pDlg->parentWidget() == &m_pApp->Frame());
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(pDlg));
-        return *pDlg;
+        CWeightGroupsDlg& dlg = OpenWindow("Riepilogo per gruppi...", &CScafometroView::GetGroupsDlg);
+        EXPECT_TRUE(dlg.isWindow());
+        return dlg;
     }
 
     // Clicks the row of the group with the mouse; the graph then drawn.
@@ -97,7 +95,7 @@ protected:
     std::string m_strFile;
 };
 
-TEST_F(GroupsDlgTest, TreeOpensByLevelsAndTheGroupClickedIsTheGreenStrip)
+TEST_F(GroupsDlgTest, TreeByLevelsGreenStripsExportAndUpdates)
 {
     CWeightGroupsDlg& dlg = Open();
     EXPECT_EQ(Rows(dlg.m_treeGroups),
@@ -142,22 +140,16 @@ TEST_F(GroupsDlgTest, TreeOpensByLevelsAndTheGroupClickedIsTheGreenStrip)
         EXPECT_NEAR(green.top(), pyUpper, 2) << strip.pszName;
         EXPECT_NEAR(green.bottom(), pyLower, 2) << strip.pszName;
     }
-}
 
-TEST_F(GroupsDlgTest, ExportsTheLevelChosenAsTheBatchToolAndFollowsUpdates)
-{
-    CWeightGroupsDlg& dlg = Open();
-    m_services.m_paths = {m_scratch.Path("livello2.csv")};
+    // The export of a level chosen is the batch tool's.
     QTest::keyClick(dlg.m_spinLevel, Qt::Key_Up);
-    QTest::mouseClick(dlg.m_btnExport, Qt::LeftButton);
-    std::string strCli;
-    ASSERT_EQ(RunCli({"groups", m_strFile, "-", "--level", "2"}, &strCli), 0);
-    EXPECT_EQ(testsupport::ReadBytes(m_scratch.Path("livello2.csv")), strCli);
+    ExpectExportIsBatchTools(dlg.m_btnExport, {"groups", m_strFile, "OUT", "--level", "2"});
 
     // After an update of the views the tree shows the loads as they are, the open row and the
     // selection kept; a total of zero leaves the shares empty.
+    Click(dlg, "11");
+    QTest::keyClick(dlg.m_treeGroups, Qt::Key_Left);
     Click(dlg, "1");
-    QTest::keyClick(dlg.m_treeGroups, Qt::Key_Right);
     CLoadList& list = m_pApp->Document().m_listLoads;
     list.GoTo(4);
     list.m_pCurrent->m_strName = "3 D";
@@ -168,7 +160,5 @@ TEST_F(GroupsDlgTest, ExportsTheLevelChosenAsTheBatchToolAndFollowsUpdates)
     ASSERT_EQ(dlg.m_treeGroups->selectedItems().size(), 1);
     EXPECT_EQ(dlg.m_treeGroups->selectedItems().front()->text(0), "1");
 
-    m_services.m_strPrintPdf = m_scratch.Path("gruppi.pdf");
-    QTest::mouseClick(dlg.m_btnPrint, Qt::LeftButton);
-    EXPECT_EQ(testsupport::ReadBytes(m_services.m_strPrintPdf).substr(0, 4), "%PDF");
+    Printed(dlg.m_btnPrint);
 }

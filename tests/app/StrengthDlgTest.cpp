@@ -1,18 +1,16 @@
 // The strength window as a user meets it: opened from "Calcoli", the hull table chosen with
 // "Sfoglia...", the density typed, "Calcola" clicked; its figures and files set against the batch
-// tool's, its refusals, the remembered table, the panels on screen and on paper.
+// tool's, the panels on screen and on paper, its refusals and the remembered table.
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
-#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include "AppFixture.h"
 #include "app/CommandTable.h"
@@ -77,17 +75,13 @@ protected:
     CStrengthDlg& Open()
     {
         Start(Example());
-        EXPECT_TRUE(RunMenuItem("Sollecitazioni della trave nave..."));
-        CStrengthDlg* pDlg = View().GetStrengthDlg();
-        EXPECT_TRUE(pDlg && QTest::qWaitForWindowExposed(pDlg));
-        return *pDlg;
+        return OpenWindow("Sollecitazioni della trave nave...", &CScafometroView::GetStrengthDlg);
     }
 
     // Chooses the table with "Sfoglia...", types the density and clicks "Calcola".
     void Compute(CStrengthDlg& dlg, const std::string& strHull, const QString& strDensity = "1.025")
     {
-        m_services.m_paths = {strHull};
-        QTest::mouseClick(dlg.m_btnBrowse, Qt::LeftButton);
+        Choose(dlg.m_btnBrowse, strHull);
         Retype(dlg.m_editDensity, strDensity);
         QTest::mouseClick(dlg.m_btnCompute, Qt::LeftButton);
     }
@@ -109,13 +103,14 @@ protected:
     }
 };
 
-TEST_F(StrengthDlgTest, ShowsTheBatchToolsFiguresInBothWaters)
+TEST_F(StrengthDlgTest, FiguresFilesAndPanelsAreTheBatchTools)
 {
     CStrengthDlg& dlg = Open();
     EXPECT_EQ(dlg.windowTitle(), "Sollecitazioni della trave nave");
     EXPECT_EQ(dlg.m_editDensity->text(), "1.025");
-    // Nothing is computed before "Calcola"; a second time the menu brings up the same window.
+    // Nothing is computed or printed before "Calcola"; a second time the menu brings up the same window.
     ExpectNothingShown(dlg);
+    EXPECT_FALSE(dlg.PrintTo(m_pApp->Printer()));
     EXPECT_TRUE(RunMenuItem("Sollecitazioni della trave nave..."));
     EXPECT_EQ(View().GetStrengthDlg(), &dlg);
     // Every field is named by its label, for a screen reader.
@@ -124,11 +119,11 @@ TEST_F(StrengthDlgTest, ShowsTheBatchToolsFiguresInBothWaters)
         named.insert(pLabel->buddy());
     const QList<QLineEdit*> edits = dlg.findChildren<QLineEdit*>();
     EXPECT_EQ(edits.size(), 21);
-    ExpectNoOverlaps(dlg);
     for (QLineEdit* pEdit : edits)
         EXPECT_EQ(named.count(pEdit), 1u) << pEdit->text().toStdString();
 
-    for (const auto& [pszDensity, pszCli] : {std::pair("1.025", "1.025"), std::pair("1,000", "1")})
+    // Fresh water, then sea water, which the batch tool takes when given no density.
+    for (const auto& [pszDensity, pszCli] : {std::pair("1,000", "1"), std::pair("1.025", "1.025")})
     {
         Compute(dlg, kHull, pszDensity);
         EXPECT_EQ(Text(dlg.m_editHull), kHull);
@@ -137,43 +132,64 @@ TEST_F(StrengthDlgTest, ShowsTheBatchToolsFiguresInBothWaters)
         std::string strOut, strErr;
         ASSERT_EQ(RunCli({"strength", Example(), kHull, "--density", pszCli}, &strOut, &strErr), 0) << strErr;
         auto cli = Fields(strOut);
-        ASSERT_EQ(cli["M_max"].size(), 2u);
-        const struct
+        // The field, the batch tool's name and which of its values; closures are shown in %.3E.
+        const std::tuple<QLineEdit*, const char*, size_t> shown[] = {
+            {dlg.m_editAftDraft, "T_aft", 0},
+            {dlg.m_editFwdDraft, "T_fwd", 0},
+            {dlg.m_editLcb, "LCB", 0},
+            {dlg.m_editMaxShear, "V_max", 0},
+            {dlg.m_editMaxShearX, "V_max", 1},
+            {dlg.m_editMaxMoment, "M_max", 0},
+            {dlg.m_editMaxMomentX, "M_max", 1},
+            {dlg.m_editClosureShear, "closure_V", 0},
+            {dlg.m_editClosureMoment, "closure_M", 0},
+            {dlg.m_editKg, "KG", 0},
+            {dlg.m_editKb, "KB", 0},
+            {dlg.m_editBmt, "BMT", 0},
+            {dlg.m_editKmt, "KMT", 0},
+            {dlg.m_editGmt, "GMT", 0}};
+        for (const auto& [pEdit, pszName, n] : shown)
         {
-            QLineEdit* pEdit;
-            const char *pszName, *pszFormat;
-            size_t n;
-        } shown[] = {{dlg.m_editAftDraft, "T_aft", "%.4f", 0},
-                     {dlg.m_editFwdDraft, "T_fwd", "%.4f", 0},
-                     {dlg.m_editLcb, "LCB", "%.4f", 0},
-                     {dlg.m_editMaxShear, "V_max", "%.4f", 0},
-                     {dlg.m_editMaxShearX, "V_max", "%.4f", 1},
-                     {dlg.m_editMaxMoment, "M_max", "%.4f", 0},
-                     {dlg.m_editMaxMomentX, "M_max", "%.4f", 1},
-                     {dlg.m_editClosureShear, "closure_V", "%.3E", 0},
-                     {dlg.m_editClosureMoment, "closure_M", "%.3E", 0},
-                     {dlg.m_editKg, "KG", "%.4f", 0},
-                     {dlg.m_editKb, "KB", "%.4f", 0},
-                     {dlg.m_editBmt, "BMT", "%.4f", 0},
-                     {dlg.m_editKmt, "KMT", "%.4f", 0},
-                     {dlg.m_editGmt, "GMT", "%.4f", 0}};
-        for (const auto& field : shown)
-            EXPECT_EQ(Text(field.pEdit),
-                      CNumberFormat::Format(field.pszFormat,
-                                            std::strtod(cli[field.pszName].at(field.n).c_str(), nullptr)))
-                << field.pszName;
+            const char* pszFormat = std::string(pszName).rfind("closure", 0) == 0 ? "%.3E" : "%.4f";
+            EXPECT_EQ(Text(pEdit),
+                      CNumberFormat::Format(pszFormat, std::strtod(cli[pszName].at(n).c_str(), nullptr)))
+                << pszName;
+        }
         EXPECT_EQ(Text(dlg.m_editIterations), cli["iterations"].at(0));
         // The displacement is the weight, to the equilibrium's tolerance, shown to 4 decimals.
         EXPECT_EQ(Text(dlg.m_editDisplacement), CNumberFormat::Format("%.4f", dlg.Result().m_dDisplacement));
         EXPECT_NEAR(std::strtod(Text(dlg.m_editDisplacement).c_str(), nullptr),
                     std::strtod(cli["W"].at(0).c_str(), nullptr), 1e-3);
     }
-    // Fresh water floats the ship deeper than sea water does.
-    const double dFreshAft = dlg.Result().m_dAftDraft;
-    Compute(dlg, kHull);
-    EXPECT_GT(dFreshAft, dlg.Result().m_dAftDraft);
-    EXPECT_NE(dlg.m_editGmt->palette().color(QPalette::Text), QColor(Qt::red));
+
+    // A failed export names the file; a cancelled save dialog says nothing.
+    const std::string strMissing = m_scratch.Path("manca/tabella.csv");
+    m_services.m_paths = {strMissing};
+    EXPECT_NE(MessageOfClick(dlg.m_btnExportCurves).find("«" + strMissing + "»"), std::string::npos);
+    QTest::mouseClick(dlg.m_btnExportCurves, Qt::LeftButton);
+    EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"save", "message", "save"}));
+    ExpectExportIsBatchTools(dlg.m_btnExportCurves, {"strength", Example(), kHull, "--table", "OUT"});
+    EXPECT_EQ(m_services.m_asked.back().dialog.strDefaultExt, "CSV");
+
+    // The proposed stations span the curves' whole extent, in 20 intervals.
+    EXPECT_EQ(dlg.m_editStationsFrom->text().toDouble(), dlg.Result().m_rows.front().x);
+    EXPECT_EQ(dlg.m_editStationsTo->text().toDouble(), dlg.Result().m_rows.back().x);
+    EXPECT_EQ(dlg.m_editStationsCount->text(), "20");
+    Retype(dlg.m_editStationsCount, "12");
+    m_services.m_asked.clear();
+    ExpectExportIsBatchTools(dlg.m_btnExportStations,
+                             {"export-stations", Example(), "OUT", "--from", Text(dlg.m_editStationsFrom),
+                              "--to", Text(dlg.m_editStationsTo), "--count", "12"});
+    EXPECT_TRUE(m_services.Messages().empty());
+    // Stations that leave weight out say how much.
+    Retype(dlg.m_editStationsTo, "10");
+    const std::string strStern = m_scratch.Path("poppa.csv");
+    m_services.m_paths = {strStern};
+    EXPECT_NE(MessageOfClick(dlg.m_btnExportStations).find("fuori dalle stazioni"), std::string::npos);
+    EXPECT_FALSE(ReadBytes(strStern).empty());
+
     // A heavy weight high up leaves no metacentric height: GMT shows in red.
+    EXPECT_NE(dlg.m_editGmt->palette().color(QPalette::Text), QColor(Qt::red));
     CLoadList& list = View().GetDocument().m_listLoads;
     list.Append("gru", 0.5, 20, 21, 20);
     list.m_pCurrent->m_dZg = 40;
@@ -182,57 +198,36 @@ TEST_F(StrengthDlgTest, ShowsTheBatchToolsFiguresInBothWaters)
     EXPECT_LT(dlg.Result().m_dGmt, 0);
     EXPECT_EQ(dlg.m_editGmt->palette().color(QPalette::Text), QColor(Qt::red));
 
-    // The four curves are drawn in their colours.
+    // The four curves are drawn in their colours, and reach into the room a wider window adds: the
+    // moment's colour shows in the right-hand third.
+    ExpectGrowsWithWindow(dlg, *dlg.m_wndPlot, QSize(300, 200));
     const QImage image = dlg.m_wndPlot->grab().toImage();
     EXPECT_TRUE(dlg.m_wndPlot->m_bDrawn);
+    EXPECT_EQ(image.size(), dlg.m_wndPlot->size());
     for (std::uint32_t cr : kCurveColours)
         EXPECT_GT(CountColour(image, cr), 50) << std::hex << cr;
+    EXPECT_GT(CountColour(image.copy(image.width() * 2 / 3, 0, image.width() / 3, image.height()),
+                          CStrengthPlot::kMomentColour),
+              10);
+    // At the smallest size the layout allows, the window fits a small laptop's screen and the
+    // panels still have room to be drawn.
+    const QSize smallest = dlg.minimumSizeHint();
+    EXPECT_LE(smallest.width(), 1000);
+    EXPECT_LE(smallest.height(), 700);
+    dlg.resize(smallest);
+    QTest::qWait(20);
+    EXPECT_GT(CountColour(dlg.m_wndPlot->grab().toImage(), CStrengthPlot::kShearColour), 50);
+    // A printed page draws the four curves in their colours.
+    const QImage page = PdfPage(Printed(dlg.m_btnPrint));
+    for (std::uint32_t cr : kCurveColours)
+        EXPECT_GT(CountColour(page, cr), 20) << std::hex << cr;
+    EXPECT_EQ(m_services.Messages().size(), 1u) << "the stations' warning alone";
 }
 
-TEST_F(StrengthDlgTest, CurvesAndStationsAreTheBatchToolsBytes)
+TEST_F(StrengthDlgTest, RefusalsSayWhyAndTheTableLastReadIsRemembered)
 {
     CStrengthDlg& dlg = Open();
-    Compute(dlg, kHull);
-    // A failed export names the file; a cancelled save dialog writes nothing and says nothing.
-    const std::string strMissing = m_scratch.Path("manca/tabella.csv");
-    m_services.m_paths = {strMissing};
-    EXPECT_NE(MessageOfClick(dlg.m_btnExportCurves).find("«" + strMissing + "»"), std::string::npos);
-    QTest::mouseClick(dlg.m_btnExportCurves, Qt::LeftButton);
-    EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"save", "message", "save"}));
-
-    const std::string strCurves = m_scratch.Path("finestra.csv"), strCli = m_scratch.Path("cli.csv");
-    m_services.m_paths = {strCurves};
-    QTest::mouseClick(dlg.m_btnExportCurves, Qt::LeftButton);
-    EXPECT_EQ(m_services.m_asked.back().dialog.strDefaultExt, "CSV");
-    ASSERT_EQ(RunCli({"strength", Example(), kHull, "--table", strCli}), 0);
-    EXPECT_TRUE(SameBytes(ReadBytes(strCurves), ReadBytes(strCli)));
-
-    // The proposed stations span the curves' whole extent, in 20 intervals.
-    EXPECT_EQ(dlg.m_editStationsFrom->text().toDouble(), dlg.Result().m_rows.front().x);
-    EXPECT_EQ(dlg.m_editStationsTo->text().toDouble(), dlg.Result().m_rows.back().x);
-    EXPECT_EQ(dlg.m_editStationsCount->text(), "20");
-    Retype(dlg.m_editStationsCount, "12");
-    const std::string strStations = m_scratch.Path("stazioni.csv");
-    m_services.m_paths = {strStations};
-    m_services.m_asked.clear();
-    QTest::mouseClick(dlg.m_btnExportStations, Qt::LeftButton);
-    EXPECT_TRUE(m_services.Messages().empty());
-    ASSERT_EQ(RunCli({"export-stations", Example(), strCli, "--from", Text(dlg.m_editStationsFrom), "--to",
-                      Text(dlg.m_editStationsTo), "--count", "12"}),
-              0);
-    EXPECT_TRUE(SameBytes(ReadBytes(strStations), ReadBytes(strCli)));
-
-    // Stations that leave weight out say how much.
-    Retype(dlg.m_editStationsTo, "10");
-    const std::string strStern = m_scratch.Path("poppa.csv");
-    m_services.m_paths = {strStern};
-    EXPECT_NE(MessageOfClick(dlg.m_btnExportStations).find("fuori dalle stazioni"), std::string::npos);
-    EXPECT_FALSE(ReadBytes(strStern).empty());
-}
-
-TEST_F(StrengthDlgTest, RefusalsSayWhyAndForgetTheFigures)
-{
-    CStrengthDlg& dlg = Open();
+    EXPECT_TRUE(dlg.m_editHull->text().isEmpty());
     const std::string strBad = m_scratch.Path("rotta.csv"), strSmall = m_scratch.Path("piccola.csv");
     testsupport::WriteBytes(strBad, "x,0,1\n0,0,1\n21,abc,2\n42,0,1\n");
     // A slender hull that cannot hold the example's weight at its deepest draft.
@@ -286,75 +281,19 @@ TEST_F(StrengthDlgTest, RefusalsSayWhyAndForgetTheFigures)
     ExpectNothingShown(dlg);
     EXPECT_EQ(Text(dlg.m_editHull), kHull);
     EXPECT_NE(MessageOfClick(pCompute).find("equilibrio"), std::string::npos);
-}
 
-TEST_F(StrengthDlgTest, TheTableLastReadIsRemembered)
-{
-    {
-        CStrengthDlg& dlg = Open();
-        EXPECT_TRUE(dlg.m_editHull->text().isEmpty());
-        Compute(dlg, kHull);
-        // A table that cannot be read is not the one to remember; browsing alone is not a use.
-        Compute(dlg, m_scratch.Path("manca.csv"));
-        m_services.m_paths = {m_scratch.Path("altra.csv")};
-        QTest::mouseClick(dlg.m_btnBrowse, Qt::LeftButton);
-        EXPECT_EQ(m_services.m_asked.back().dialog.strInitialName, m_scratch.Path("manca.csv"));
-    }
+    // A table that cannot be read is not the one to remember; browsing alone is not a use.
+    Compute(dlg, m_scratch.Path("manca.csv"));
+    Choose(dlg.m_btnBrowse, m_scratch.Path("altra.csv"));
+    EXPECT_EQ(m_services.m_asked.back().dialog.strInitialName, m_scratch.Path("manca.csv"));
     EXPECT_EQ(QSettings("Ventaglio", "Scafometro").value(CStrengthDlg::kHullSetting).toString().toStdString(),
               kHull);
     m_pApp.reset();
-    CStrengthDlg& dlg = Open();
-    EXPECT_EQ(Text(dlg.m_editHull), kHull);
+    CStrengthDlg& reopened = Open();
+    EXPECT_EQ(Text(reopened.m_editHull), kHull);
     // Enter in the density field calculates with it.
-    dlg.m_editDensity->setFocus();
-    QTest::keyClick(dlg.m_editDensity, Qt::Key_Return);
-    EXPECT_TRUE(dlg.Result().m_bFloats);
-    EXPECT_FALSE(dlg.m_editAftDraft->text().isEmpty());
-}
-
-TEST_F(StrengthDlgTest, ThePanelsFollowTheWindowsSizeAndPrintToPdf)
-{
-    CStrengthDlg& dlg = Open();
-    EXPECT_FALSE(dlg.PrintTo(m_pApp->Printer()));
-    Compute(dlg, kHull);
-    dlg.resize(900, 600);
-    QTest::qWait(20);
-    const QSize small = dlg.m_wndPlot->size();
-    dlg.resize(1400, 950);
-    QTest::qWait(20);
-    const QSize large = dlg.m_wndPlot->size();
-    EXPECT_GT(large.width(), small.width() + 300);
-    EXPECT_GT(large.height(), small.height() + 200);
-    const QImage image = dlg.m_wndPlot->grab().toImage();
-    EXPECT_EQ(image.size(), large);
-    // The curves reach into the added room: the moment's colour shows in the right-hand third.
-    EXPECT_GT(CountColour(image.copy(image.width() * 2 / 3, 0, image.width() / 3, image.height()),
-                          CStrengthPlot::kMomentColour),
-              10);
-    // At the smallest size the layout allows, the window fits a small laptop's screen and the
-    // panels still have room to be drawn.
-    const QSize smallest = dlg.minimumSizeHint();
-    EXPECT_LE(smallest.width(), 1000);
-    EXPECT_LE(smallest.height(), 700);
-    dlg.resize(smallest);
-    QTest::qWait(20);
-    EXPECT_GT(CountColour(dlg.m_wndPlot->grab().toImage(), CStrengthPlot::kShearColour), 50);
-
-    // Cancelling the print dialog prints nothing; a printed page draws the four curves in their
-    // colours, and holds much more than a blank page of the same printer.
-    QTest::mouseClick(dlg.m_btnPrint, Qt::LeftButton);
-    EXPECT_EQ(m_services.Kinds().back(), "print");
-    const std::string strPdf = m_scratch.Path("sollecitazioni.pdf");
-    m_services.m_strPrintPdf = strPdf;
-    QTest::mouseClick(dlg.m_btnPrint, Qt::LeftButton);
-    const std::string strBytes = ReadBytes(strPdf);
-    EXPECT_EQ(strBytes.substr(0, 4), "%PDF");
-    const QImage page = PdfPage(strPdf);
-    for (std::uint32_t cr : kCurveColours)
-        EXPECT_GT(CountColour(page, cr), 20) << std::hex << cr;
-    const std::string strBlank = m_scratch.Path("vuota.pdf");
-    m_pApp->Printer().setOutputFileName(QString::fromStdString(strBlank));
-    QPainter(&m_pApp->Printer()).end();
-    EXPECT_GT(strBytes.size(), ReadBytes(strBlank).size() + 2000);
-    EXPECT_TRUE(m_services.Messages().empty());
+    reopened.m_editDensity->setFocus();
+    QTest::keyClick(reopened.m_editDensity, Qt::Key_Return);
+    EXPECT_TRUE(reopened.Result().m_bFloats);
+    EXPECT_FALSE(reopened.m_editAftDraft->text().isEmpty());
 }
