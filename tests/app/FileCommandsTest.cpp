@@ -1,6 +1,6 @@
 // Every file command end to end through the real window: new, open, save, save as, ask to save,
-// the ".p" import, both merges and the five exports, with the bytes the batch tool writes, and
-// every failure reported with the file intact.
+// the ".p" import, both merges and the five exports, with the bytes the batch tool writes, every
+// failure reported and every cancelled piece of work leaving the files as they were.
 #include <QAction>
 #include <QApplication>
 #include <algorithm>
@@ -21,15 +21,6 @@ using testsupport::SameBytes;
 
 namespace
 {
-enum : int
-{
-    ID_NEW = 57600,
-    ID_OPEN = 57601,
-    ID_SAVE = 57603,
-    ID_SAVE_AS = 57604,
-    ID_EXIT = 57665,
-};
-
 std::vector<std::string> Sorted(std::vector<std::string> names)
 {
     std::sort(names.begin(), names.end());
@@ -49,58 +40,69 @@ protected:
     CLoadList& Loads() { return Doc().m_listLoads; }
 };
 
-TEST_F(FileCommandsTest, OpenSaveAndSaveAsRoundTrip)
+TEST_F(FileCommandsTest, OpenImportSaveAndSaveOverAFile)
 {
     Start();
     m_services.m_paths = {Example()};
-    ASSERT_TRUE(Run(ID_OPEN));
+    ASSERT_TRUE(Run(ID_FILE_OPEN));
     EXPECT_EQ(Loads().m_nCount, 42);
     EXPECT_EQ(Doc().GetTitle(), "motonave.p3d");
+    // The old format's import keeps the example's path; "Salva" must not overwrite the example with
+    // the imported loads, and proposes a name after the imported file.
+    const std::string strOld = m_scratch.Path("vecchio.p");
+    testsupport::WriteBytes(strOld, ReadBytes(testsupport::DataPath("old-two-loads/estimate.p")));
+    m_services.m_paths = {strOld};
+    ASSERT_TRUE(Run(ID_IMPORT_OLD_FORMAT));
+    EXPECT_EQ(
+        m_services.Messages(),
+        std::vector<std::string>({"Per salvare i dati nel nuovo formato usare 'Save As' dal menu 'File'"}));
+    EXPECT_EQ(Loads().m_nCount, 2);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(Doc().GetPathName(), Example());
+    const std::string strNew = m_scratch.Path("vecchio.p3d"),
+                      strExpected = testsupport::DataPath("old-two-loads/expected.p3d");
+    m_services.m_paths = {strNew};
+    ASSERT_TRUE(Run(ID_FILE_SAVE));
+    EXPECT_EQ(m_services.m_asked.back().strKind, "save");
+    EXPECT_EQ(m_services.m_asked.back().dialog.strInitialName, "vecchio.p3d");
+    EXPECT_TRUE(SameBytes(ReadBytes(strNew), ReadBytes(strExpected)));
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(Doc().GetPathName(), strNew);
+    EXPECT_EQ(m_pApp->Frame().windowTitle(), "vecchio.p3d[*] - Scafometro");
+    EXPECT_EQ(m_pApp->RecentFiles().first(), QString::fromStdString(strNew));
 
-    const std::string strCopy = m_scratch.Path("copia.p3d");
-    m_services.m_paths = {strCopy};
-    ASSERT_TRUE(Run(ID_SAVE_AS));
-    EXPECT_TRUE(SameBytes(ReadBytes(strCopy), ReadBytes(Example())));
-    EXPECT_EQ(Doc().GetPathName(), strCopy);
-    EXPECT_EQ(m_pApp->Frame().windowTitle(), "copia.p3d[*] - Scafometro");
-
-    // "Salva" on a document with a path asks nothing; nothing but the folder's file is left.
+    // "Salva" on a document with a path asks nothing; nothing but the folder's files is left.
     m_services.m_asked.clear();
     Loads().GoTo(1);
     Loads().m_pCurrent->m_dWeight = 7;
-    ASSERT_TRUE(Run(ID_SAVE));
+    ASSERT_TRUE(Run(ID_FILE_SAVE));
     EXPECT_TRUE(m_services.m_asked.empty());
     EXPECT_EQ(Sorted(testsupport::FolderEntries(m_scratch.Dir())),
-              std::vector<std::string>({"copia.p3d", "motonave.p3d"}));
-    EXPECT_NE(ReadBytes(strCopy), ReadBytes(Example()));
-    EXPECT_EQ(m_pApp->RecentFiles().first(), QString::fromStdString(strCopy));
-}
+              std::vector<std::string>({"motonave.p3d", "vecchio.p", "vecchio.p3d"}));
+    EXPECT_NE(ReadBytes(strNew), ReadBytes(strExpected));
 
-TEST_F(FileCommandsTest, SavingOverAFileAsksFirst)
-{
-    // "Sa&lva con nome..." and the first "&Salva" of a new document: No goes back to the dialog,
-    // which may be cancelled with nothing written; Yes replaces the file.
-    Start();
-    const std::string strOld = m_scratch.Path("esistente.p3d");
-    for (int nId : {ID_SAVE_AS, ID_SAVE})
+    // "Sa&lva con nome..." and the first "&Salva" of a new document ask before they replace a file:
+    // No goes back to the dialog, which may be cancelled with nothing written; Yes replaces the file.
+    const std::string strTaken = m_scratch.Path("esistente.p3d");
+    for (int nId : {ID_FILE_SAVE_AS, ID_FILE_SAVE})
     {
-        testsupport::WriteBytes(strOld, "contenuto precedente");
+        ASSERT_TRUE(Run(ID_FILE_NEW));
+        testsupport::WriteBytes(strTaken, "contenuto precedente");
         m_services.m_asked.clear();
-        m_services.m_paths = {strOld, ""};
+        m_services.m_paths = {strTaken, ""};
         m_services.m_answers = {CServices::IDNO};
         ASSERT_TRUE(Run(nId));
         EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"save", "message", "save"}));
         EXPECT_EQ(m_services.Messages(),
-                  std::vector<std::string>({strOld + " esiste già. Vuoi sostituirlo?"}));
+                  std::vector<std::string>({strTaken + " esiste già. Vuoi sostituirlo?"}));
         EXPECT_EQ(m_services.m_asked[1].pParent, &m_pApp->Frame());
         // A new document is proposed as "Pondera.p3d" and saved as its empty 8 bytes.
         EXPECT_EQ(m_services.m_asked[0].dialog.strInitialName, "Pondera.p3d");
-        EXPECT_EQ(ReadBytes(strOld), "contenuto precedente");
-        m_services.m_paths = {strOld};
+        EXPECT_EQ(ReadBytes(strTaken), "contenuto precedente");
+        m_services.m_paths = {strTaken};
         m_services.m_answers = {CServices::IDYES};
         ASSERT_TRUE(Run(nId));
-        EXPECT_EQ(ReadBytes(strOld), std::string(8, '\0'));
-        ASSERT_TRUE(Run(ID_NEW));
+        EXPECT_EQ(ReadBytes(strTaken), std::string(8, '\0'));
     }
 }
 
@@ -114,7 +116,7 @@ TEST_F(FileCommandsTest, RefusedOpenLeavesTheDocumentAsItWas)
     {
         m_services.m_paths = {strPath};
         m_services.m_saveAnswers = {CServices::saveNo};
-        ASSERT_TRUE(Run(ID_OPEN));
+        ASSERT_TRUE(Run(ID_FILE_OPEN));
         EXPECT_EQ(Loads().m_nCount, 42);
         EXPECT_EQ(Doc().GetPathName(), Example());
         EXPECT_EQ(Doc().GetTitle(), "motonave.p3d");
@@ -130,15 +132,15 @@ TEST_F(FileCommandsTest, AskToSaveBeforeANewEstimateAndOnExit)
     // Opening the loads list marks the document, even without an edit. Cancel keeps everything;
     // Yes writes the file back and closes.
     Start(Example());
-    ASSERT_TRUE(Run(32771));
+    ASSERT_TRUE(Run(ID_VIEW_LOADS));
     EXPECT_TRUE(Doc().IsModified());
     m_services.m_saveAnswers = {CServices::saveCancel};
-    ASSERT_TRUE(Run(ID_EXIT));
+    ASSERT_TRUE(Run(ID_APP_EXIT));
     EXPECT_TRUE(m_pApp->Frame().isVisible());
     EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"ask-save"}));
     const std::string strBefore = ReadBytes(Example());
     m_services.m_saveAnswers = {CServices::saveYes};
-    ASSERT_TRUE(Run(ID_EXIT));
+    ASSERT_TRUE(Run(ID_APP_EXIT));
     EXPECT_FALSE(m_pApp->Frame().isVisible());
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_EQ(ReadBytes(Example()), strBefore);
@@ -146,11 +148,11 @@ TEST_F(FileCommandsTest, AskToSaveBeforeANewEstimateAndOnExit)
 
     // After a merge: Cancel keeps it; Yes saves through the dialog, then the new document comes.
     m_services.m_paths = {Merge("altro.p3d")};
-    ASSERT_TRUE(Run(32798));
+    ASSERT_TRUE(Run(ID_INSERT_ALL_LOADS));
     EXPECT_EQ(m_services.Messages(), std::vector<std::string>({"Import eseguito"}));
     const int nMerged = Loads().m_nCount;
     m_services.m_saveAnswers = {CServices::saveCancel};
-    ASSERT_TRUE(Run(ID_NEW));
+    ASSERT_TRUE(Run(ID_FILE_NEW));
     EXPECT_EQ(Loads().m_nCount, nMerged);
     const std::string strSaved = m_scratch.Path("unito.p3d"), strExpected = m_scratch.Path("atteso.p3d");
     ASSERT_EQ(RunCli({"merge-all", Example(), Merge("altro.p3d"), strExpected}), 0);
@@ -159,7 +161,7 @@ TEST_F(FileCommandsTest, AskToSaveBeforeANewEstimateAndOnExit)
     m_services.m_asked.clear();
     // "Salva" proposes the file's own path, so save-as it elsewhere.
     Doc().SetPathName("");
-    ASSERT_TRUE(Run(ID_NEW));
+    ASSERT_TRUE(Run(ID_FILE_NEW));
     EXPECT_EQ(Doc().GetTitle(), "Pondera");
     EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"ask-save", "save"}));
     EXPECT_TRUE(SameBytes(ReadBytes(strSaved), ReadBytes(strExpected)));
@@ -167,18 +169,18 @@ TEST_F(FileCommandsTest, AskToSaveBeforeANewEstimateAndOnExit)
 
     // A merge of an empty file says so and changes nothing.
     m_services.m_paths = {Merge("nothing.p3d")};
-    ASSERT_TRUE(Run(32799));
+    ASSERT_TRUE(Run(ID_INSERT_EQUIVALENT_LOAD));
     EXPECT_EQ(m_services.Messages().back(), "Import non eseguito");
     EXPECT_FALSE(Doc().IsModified());
     // Don't save closes without writing, and the windows the main window owns go with it.
     m_services.m_paths = {Merge("altro.p3d")};
-    ASSERT_TRUE(Run(32799));
+    ASSERT_TRUE(Run(ID_INSERT_EQUIVALENT_LOAD));
     EXPECT_EQ(Loads().m_nCount, 1);
-    ASSERT_TRUE(Run(32771));
-    ASSERT_TRUE(Run(32789));
+    ASSERT_TRUE(Run(ID_VIEW_LOADS));
+    ASSERT_TRUE(Run(ID_VIEW_DISCONTINUITIES));
     m_services.m_asked.clear();
     m_services.m_saveAnswers = {CServices::saveNo};
-    ASSERT_TRUE(Run(ID_EXIT));
+    ASSERT_TRUE(Run(ID_APP_EXIT));
     EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"ask-save"}));
     for (QWidget* pWindow : QApplication::topLevelWidgets())
         EXPECT_FALSE(pWindow->isVisible()) << pWindow->windowTitle().toStdString();
@@ -193,8 +195,11 @@ TEST_F(FileCommandsTest, ExportsWriteTheBatchToolsBytes)
         const char* pszExt;
     };
     const SExport exports[] = {
-        {32790, "export-loads", "txt"}, {32792, "export-resultant", "txt"},    {32804, "export-csv", "CSV"},
-        {32793, "export-dxf", "DXF"},   {32796, "export-detailed-dxf", "DXF"},
+        {ID_EXPORT_LOADS_TXT, "export-loads", "txt"},
+        {ID_EXPORT_RESULTANT_TXT, "export-resultant", "txt"},
+        {ID_EXPORT_RESULTANT_CSV, "export-csv", "CSV"},
+        {ID_EXPORT_RESULTANT_DXF, "export-dxf", "DXF"},
+        {ID_EXPORT_DETAILED_DXF, "export-detailed-dxf", "DXF"},
     };
     Start(Example());
     Painted();
@@ -214,34 +219,9 @@ TEST_F(FileCommandsTest, ExportsWriteTheBatchToolsBytes)
     }
     // A cancelled dialog writes nothing.
     m_services.m_paths = {""};
-    ASSERT_TRUE(Run(32790));
+    ASSERT_TRUE(Run(ID_EXPORT_LOADS_TXT));
     EXPECT_EQ(testsupport::FolderEntries(m_scratch.Dir()).size(), 11u);
     EXPECT_TRUE(m_services.Messages().empty());
-}
-
-TEST_F(FileCommandsTest, OldFormatImportAsksForANameOnSave)
-{
-    const std::string strOld = m_scratch.Path("vecchio.p");
-    testsupport::WriteBytes(strOld, ReadBytes(testsupport::DataPath("old-two-loads/estimate.p")));
-    Start(Example());
-    m_services.m_paths = {strOld};
-    ASSERT_TRUE(Run(32797));
-    EXPECT_EQ(
-        m_services.Messages(),
-        std::vector<std::string>({"Per salvare i dati nel nuovo formato usare 'Save As' dal menu 'File'"}));
-    EXPECT_EQ(Loads().m_nCount, 2);
-    EXPECT_TRUE(Doc().IsModified());
-    EXPECT_EQ(Doc().GetPathName(), Example());
-
-    // "Salva" must not overwrite the example with the imported loads.
-    const std::string strNew = m_scratch.Path("vecchio.p3d");
-    m_services.m_paths = {strNew};
-    ASSERT_TRUE(Run(ID_SAVE));
-    EXPECT_EQ(m_services.m_asked.back().strKind, "save");
-    EXPECT_EQ(m_services.m_asked.back().dialog.strInitialName, "vecchio.p3d");
-    EXPECT_TRUE(SameBytes(ReadBytes(strNew), ReadBytes(testsupport::DataPath("old-two-loads/expected.p3d"))));
-    EXPECT_FALSE(Doc().IsModified());
-    EXPECT_EQ(Doc().GetPathName(), strNew);
 }
 
 TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
@@ -250,8 +230,9 @@ TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
     // finite. The loads' export is the smallest file: more loads make it pass the size limit below.
     Start(Example());
     m_services.m_paths = {Merge("altro.p3d")};
-    ASSERT_TRUE(Run(32798));
-    const int commands[] = {ID_SAVE_AS, 32790, 32792, 32804, 32793, 32796};
+    ASSERT_TRUE(Run(ID_INSERT_ALL_LOADS));
+    const int commands[] = {ID_FILE_SAVE_AS,         ID_EXPORT_LOADS_TXT,     ID_EXPORT_RESULTANT_TXT,
+                            ID_EXPORT_RESULTANT_CSV, ID_EXPORT_RESULTANT_DXF, ID_EXPORT_DETAILED_DXF};
     const std::string strOld = m_scratch.Path("esistente.p3d");
     testsupport::WriteBytes(strOld, "contenuto precedente");
     const std::string strFolder = m_scratch.Path("cartella");
@@ -260,7 +241,7 @@ TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
         const size_t nMessages = m_services.Messages().size();
         m_services.m_paths = {strTarget};
         // "Sa&lva con nome..." asks first before it replaces a file; the exports do not.
-        const bool bAsks = nId == ID_SAVE_AS && access(strTarget.c_str(), F_OK) == 0;
+        const bool bAsks = nId == ID_FILE_SAVE_AS && access(strTarget.c_str(), F_OK) == 0;
         m_services.m_answers = {CServices::IDYES};
         ASSERT_TRUE(Run(nId));
         ASSERT_EQ(m_services.Messages().size(), nMessages + 1 + bAsks) << nId << " on " << strTarget;
@@ -299,6 +280,26 @@ TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
             expectReported(nId, strFolder + "/nuovo", "Accesso negato");
         chmod(strFolder.c_str(), 0755);
     }
+
+    // Work cancelled after its first write says nothing and leaves no file; a cancelled open keeps
+    // the document.
+    m_services.m_nCancelAfter = 1;
+    for (int nId : commands)
+    {
+        const size_t nMessages = m_services.Messages().size();
+        m_services.m_paths = {nId == ID_FILE_SAVE_AS ? strOld : m_scratch.Path("nuovo")};
+        m_services.m_answers = {CServices::IDYES};
+        ASSERT_TRUE(Run(nId));
+        EXPECT_EQ(m_services.m_nProgressCalls, 1) << nId;
+        EXPECT_EQ(m_services.Messages().size(), nMessages + (nId == ID_FILE_SAVE_AS)) << nId;
+    }
+    const int nLoads = Loads().m_nCount;
+    m_services.m_paths = {Example()};
+    m_services.m_saveAnswers = {CServices::saveNo};
+    ASSERT_TRUE(Run(ID_FILE_OPEN));
+    EXPECT_EQ(m_services.m_nProgressCalls, 1);
+    EXPECT_EQ(Loads().m_nCount, nLoads);
+    m_services.m_nCancelAfter = 0;
 
     // A load that is not finite is never written; the message names it, in UTF-8 although the
     // name is the file's Windows-1252 bytes.
