@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 
 #include "AppFixture.h"
 #include "app/MainFrame.h"
@@ -19,74 +18,28 @@
 
 namespace
 {
-// The items of a menu, "-" for a separator and "> name" for a submenu.
-QStringList Items(QMenu* pMenu)
+// Menus as text: a line per item, indented by its depth, "-" for a separator.
+std::string Listed(const QList<QAction*>& actions, const std::string& strIndent = "")
 {
-    QStringList items;
-    for (QAction* pAction : pMenu->actions())
+    std::string strText;
+    for (QAction* pAction : actions)
     {
-        if (pAction->isSeparator())
-            items << "-";
-        else if (pAction->menu())
-            items << "> " + pAction->text();
-        else
-            items << pAction->text();
+        strText += strIndent + (pAction->isSeparator() ? "-" : pAction->text().toStdString()) + "\n";
+        if (pAction->menu())
+            strText += Listed(pAction->menu()->actions(), strIndent + "  ");
     }
-    return items;
-}
-
-QMenu* Popup(CMainFrame& frame, const QString& strTitle)
-{
-    for (QAction* pAction : frame.menuBar()->actions())
-    {
-        if (pAction->text() == strTitle)
-            return pAction->menu();
-    }
-    return nullptr;
+    return strText;
 }
 } // namespace
 
 using ShellTest = CAppFixture;
 
-TEST_F(ShellTest, MenusAreAsTheProgramDefinesThem)
+TEST_F(ShellTest, MenusToolbarShortcutsAndCommandsThatNothingHandles)
 {
     Start();
     CMainFrame& frame = m_pApp->Frame();
-    QStringList titles;
-    for (QAction* pAction : frame.menuBar()->actions())
-        titles << pAction->text();
-    EXPECT_EQ(titles, QStringList({"&File", "&Modifica", "&Visualizza", "Zoom", "&?"}));
-
-    EXPECT_EQ(Items(Popup(frame, "&File")).join("|"),
-              "&Nuovo\tCtrl+N|&Apri...\tCtrl+A|&Salva\tCtrl+S|Sa&lva con nome...|-|"
-              "Esporta Carichi su file TXT|Esporta dettaglio risultante (TXT)|-|"
-              "Esporta risultante per Excel (x, p(x)) (CSV) |-|"
-              "Esporta Dettaglio risultante (DXF)|Esporta Particolareggiato (DXF)|-|"
-              "Importa da vecchio formato (*.p)|-|Stam&pa...\tCtrl+P|Antepri&ma di stampa|"
-              "Imposta s&tampante...|-|&Esci");
-    EXPECT_EQ(Items(Popup(frame, "&Modifica")),
-              QStringList({"Annulla", "Ripeti", "-", "Inserisci TUTTI  i carichi di un altro file",
-                           "Inserisci un carico EQUIVALENTE ricavato da un altro file pondera"}));
-    QMenu* pView = Popup(frame, "&Visualizza");
-    EXPECT_EQ(Items(pView).mid(0, 9),
-              QStringList({"Barra degli st&rumenti", "Barra di st&ato", "-", "Elenco dei carichi",
-                           "Esplorazione punti discontinuità", "Tavole del Bonjean", "-", "> Calcoli", "-"}));
-    EXPECT_EQ(Items(pView).mid(9),
-              QStringList({"Grafico risultante", "Grafico particolareggiato", "Grafico carico isolato",
-                           "Grafico con part. individuazione carichi", "-", "Risdisegna"}));
-    EXPECT_EQ(Items(pView->actions()[7]->menu()),
-              QStringList({"Calcolo Risultante e Baricentro dei pesi", "Sollecitazioni della trave nave...",
-                           "Curve idrostatiche...", "Verifica condizioni di carico...",
-                           "Riepilogo per gruppi..."}));
-    EXPECT_EQ(Items(Popup(frame, "Zoom")), QStringList({"Zoom Out", "Auto Zoom"}));
-    EXPECT_EQ(Items(Popup(frame, "&?")), QStringList({"Infor&mazioni su Scafometro..."}));
-}
-
-TEST_F(ShellTest, ToolbarOrderAndCommandsThatNothingHandles)
-{
-    Start();
-    CMainFrame& frame = m_pApp->Frame();
-    // The buttons in order, 0 for a separator.
+    EXPECT_TRUE(testsupport::SameAsFile(Listed(frame.menuBar()->actions()), "app/menus.txt"));
+    // The toolbar's buttons in order, 0 for a separator.
     QList<QAction*> expected, shown;
     for (int nId : {57600, 57601, 57603, 0, 57634, 57635, 57637, 0, 57607, 0, 57664, 32783, 32784, 0, 32777,
                     32771, 32807})
@@ -94,15 +47,15 @@ TEST_F(ShellTest, ToolbarOrderAndCommandsThatNothingHandles)
     for (QAction* pAction : frame.ToolBar()->actions())
         shown << (pAction->isSeparator() ? nullptr : pAction);
     EXPECT_EQ(shown, expected);
-    for (int nId : {57634, 57635, 57637, 57643, 57680, 57681})
+    for (int nId : {ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_UNDO, ID_NEXT_PANE, ID_PREV_PANE})
         EXPECT_FALSE(frame.Action(nId)->isEnabled()) << nId;
     for (int nId : {57600, 57601, 57603, 57604, 32777, 32778, 32779, 32783, 32784, 57607, 57609})
         EXPECT_TRUE(frame.Action(nId)->isEnabled()) << nId;
-    EXPECT_EQ(frame.Action(57634)->shortcuts(),
+    EXPECT_EQ(frame.Action(ID_EDIT_COPY)->shortcuts(),
               QList<QKeySequence>({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}));
-    EXPECT_EQ(frame.Action(57643)->shortcuts(),
+    EXPECT_EQ(frame.Action(ID_EDIT_UNDO)->shortcuts(),
               QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}));
-    EXPECT_EQ(frame.Action(57681)->shortcuts(), QList<QKeySequence>({QKeySequence("Shift+F6")}));
+    EXPECT_EQ(frame.Action(ID_PREV_PANE)->shortcuts(), QList<QKeySequence>({QKeySequence("Shift+F6")}));
 
     // The disabled shortcuts do nothing; Ctrl+O opens although the menu shows Ctrl+A.
     for (const char* pszKey : {"Ctrl+C", "Ctrl+X", "Ctrl+V", "Ctrl+Z", "Shift+Ins", "F6"})
@@ -114,27 +67,20 @@ TEST_F(ShellTest, ToolbarOrderAndCommandsThatNothingHandles)
     EXPECT_NE(m_services.m_asked[0].dialog.strFilter.find("File Pesi (*.p3d)"), std::string::npos);
     QTest::keySequence(&frame, QKeySequence("Ctrl+A"));
     EXPECT_EQ(m_services.m_asked.size(), 1u);
-}
 
-TEST_F(ShellTest, RedrawFromMenuAndToolbarAndModesRouteToTheView)
-{
-    Start(Example());
-    CScafometroView& view = View();
+    // Redraw from the menu and from the toolbar, and the graph modes, route to the view.
     Painted();
-    QSignalSpy passes(&view, &CScafometroView::Drawn);
-    ASSERT_TRUE(Run(32777));
+    QSignalSpy passes(&View(), &CScafometroView::Drawn);
+    ASSERT_TRUE(Run(ID_VIEW_REDRAW));
     Painted();
     EXPECT_EQ(passes.count(), 1);
-    auto* pButton =
-        qobject_cast<QToolButton*>(m_pApp->Frame().ToolBar()->widgetForAction(m_pApp->Frame().Action(32777)));
-    ASSERT_NE(pButton, nullptr);
-    QTest::mouseClick(pButton, Qt::LeftButton);
+    QTest::mouseClick(frame.ToolBar()->widgetForAction(frame.Action(ID_VIEW_REDRAW)), Qt::LeftButton);
     Painted();
     EXPECT_EQ(passes.count(), 2);
-    ASSERT_TRUE(Run(32779));
-    EXPECT_EQ(view.GetMode(), 1);
-    ASSERT_TRUE(Run(32778));
-    EXPECT_EQ(view.GetMode(), 0);
+    ASSERT_TRUE(Run(ID_VIEW_DETAILED));
+    EXPECT_EQ(View().GetMode(), 1);
+    ASSERT_TRUE(Run(ID_VIEW_RESULTANT));
+    EXPECT_EQ(View().GetMode(), 0);
 }
 
 TEST_F(ShellTest, StatusBarTitleAndBars)
@@ -174,7 +120,7 @@ TEST_F(ShellTest, StatusBarTitleAndBars)
     EXPECT_FALSE(frame.Action(59393)->isChecked());
 
     // Closing "Calcoli" leaves "Visualizza" open, and its items' prompts, empty ones too, showing.
-    QMenu* pView = Popup(frame, "&Visualizza");
+    QMenu* pView = frame.menuBar()->actions()[2]->menu();
     QAction* pCalc = pView->actions()[pView->actions().indexOf(frame.Action(ID_VIEW_BONJEAN)) + 2];
     QTest::mouseClick(frame.menuBar(), Qt::LeftButton, {},
                       frame.menuBar()->actionGeometry(pView->menuAction()).center());
@@ -213,19 +159,24 @@ TEST_F(ShellTest, AboutBoxTexts)
 TEST_F(ShellTest, CommandLine)
 {
     using SLine = CScafometroApp::SCommandLine;
-    EXPECT_EQ(CScafometroApp::ParseCommandLine({}).nShell, SLine::fileNew);
-    const SLine open = CScafometroApp::ParseCommandLine({"a.p3d"});
-    EXPECT_EQ(open.nShell, SLine::fileOpen);
-    EXPECT_EQ(open.strFile, "a.p3d");
-    EXPECT_EQ(CScafometroApp::ParseCommandLine({"/p", "a.p3d"}).nShell, SLine::filePrint);
-    const SLine printTo = CScafometroApp::ParseCommandLine({"-pt", "a.p3d", "Ufficio"});
-    EXPECT_EQ(printTo.nShell, SLine::filePrintTo);
-    EXPECT_EQ(printTo.strPrinter, "Ufficio");
-    EXPECT_EQ(CScafometroApp::ParseCommandLine({"/p"}).nShell, SLine::invalid);
     // Several files, as a file manager passes them: the first is opened.
-    const SLine several = CScafometroApp::ParseCommandLine({"a.p3d", "b.p3d"});
-    EXPECT_EQ(several.nShell, SLine::fileOpen);
-    EXPECT_EQ(several.strFile, "a.p3d");
+    const struct
+    {
+        QStringList arguments;
+        SLine::EShell nShell;
+        const char *pszFile, *pszPrinter;
+    } lines[] = {{{}, SLine::fileNew, "", ""},
+                 {{"a.p3d", "b.p3d"}, SLine::fileOpen, "a.p3d", ""},
+                 {{"/p", "a.p3d"}, SLine::filePrint, "a.p3d", ""},
+                 {{"-pt", "a.p3d", "Ufficio"}, SLine::filePrintTo, "a.p3d", "Ufficio"},
+                 {{"/p"}, SLine::invalid, "", ""}};
+    for (const auto& line : lines)
+    {
+        const SLine parsed = CScafometroApp::ParseCommandLine(line.arguments);
+        EXPECT_EQ(parsed.nShell, line.nShell) << line.arguments.join(' ').toStdString();
+        EXPECT_EQ(parsed.strFile, line.pszFile);
+        EXPECT_EQ(parsed.strPrinter, line.pszPrinter);
+    }
 
     // Started on a file, the program shows it at once.
     Start(Example());

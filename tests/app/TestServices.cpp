@@ -8,17 +8,17 @@
 
 bool CTestServices::GetOpenFileName(const SFileDialog& dialog, std::string& strPath)
 {
-    return AnswerFileDialog("open", dialog, strPath);
+    m_asked.push_back({"open", "", dialog, m_pParent});
+    if (m_paths.empty())
+        return false;
+    strPath = m_paths.front();
+    m_paths.pop_front();
+    return !strPath.empty();
 }
 
 bool CTestServices::GetSaveFileName(const SFileDialog& dialog, std::string& strPath)
 {
-    return AnswerFileDialog("save", dialog, strPath);
-}
-
-bool CTestServices::AnswerFileDialog(const char* pszKind, const SFileDialog& dialog, std::string& strPath)
-{
-    m_asked.push_back({pszKind, "", dialog, m_pParent});
+    m_asked.push_back({"save", "", dialog, m_pParent});
     if (m_paths.empty())
         return false;
     strPath = m_paths.front();

@@ -48,7 +48,4 @@ public:
     int m_nCancelAfter = 0;
     // The reads and writes the last watched work made.
     int m_nProgressCalls = 0;
-
-private:
-    bool AnswerFileDialog(const char* pszKind, const SFileDialog& dialog, std::string& strPath);
 };
