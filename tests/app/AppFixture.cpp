@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "app/MainFrame.h"
@@ -108,6 +109,13 @@ void CAppFixture::MoveHolding(Qt::MouseButton button, QPoint pt)
 {
     QMouseEvent move(QEvent::MouseMove, pt, View().mapToGlobal(pt), Qt::NoButton, button, Qt::NoModifier);
     QApplication::sendEvent(&View(), &move);
+}
+
+void CAppFixture::Wheel(QPoint pt, int nDelta)
+{
+    QWheelEvent event(pt, View().mapToGlobal(pt), QPoint(), QPoint(0, nDelta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&View(), &event);
 }
 
 int CAppFixture::RunCli(const std::vector<std::string>& args, std::string* pOut, std::string* pErr)

@@ -38,6 +38,8 @@ protected:
     // Mouse drags on the view with real events; a move with the button held.
     void Drag(Qt::MouseButton button, QPoint from, QPoint to);
     void MoveHolding(Qt::MouseButton button, QPoint pt);
+    // A turn of the mouse wheel over the view, 120 a notch.
+    void Wheel(QPoint pt, int nDelta);
 
     // The bundled example, copied into the scratch folder: "Salva" writes back to the file that
     // was opened, and a test must never change the repository's example.

@@ -13,21 +13,16 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWheelEvent>
-#include <cstring>
 #include <map>
 #include <random>
 
 #include "AppFixture.h"
-#include "app/MainFrame.h"
 #include "dialogs/ClipboardImportDlg.h"
 #include "dialogs/DiscontinuityDlg.h"
 #include "dialogs/LoadListDlg.h"
 #include "dialogs/MSFlexGrid.h"
 #include "dialogs/QtListBox.h"
-#include "document/FileException.h"
 #include "document/ScafometroDoc.h"
-#include "view/ScafometroView.h"
 
 namespace
 {
@@ -56,7 +51,10 @@ class RandomSessionTest : public CAppFixture
 {
 protected:
     void Act();
-    void Check(const char* pszAction, const std::string& strBefore);
+    // Does the action of that number; its name.
+    std::string Do(int nAction);
+    void Explore();
+    void Check(const std::string& strAction, const std::string& strBefore);
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     QPoint ViewPoint()
@@ -138,131 +136,113 @@ void RandomSessionTest::Paste()
 
 void RandomSessionTest::Act()
 {
-    CLoadList& list = m_pApp->Document().m_listLoads;
-    const std::string strBefore = Fingerprint(list);
+    const std::string strBefore = Fingerprint(m_pApp->Document().m_listLoads);
     const int nAction = Pick(20);
-    const char* pszAction = "";
     // The loads list's actions need it open: open it first when it is not.
     if (nAction >= 12 && !LoadsDlgShown())
     {
-        Run(32771);
+        Run(ID_VIEW_LOADS);
         Check("open loads list", strBefore);
         return;
     }
+    const std::string strAction = Do(nAction);
+    ++m_actions[strAction];
+    m_services.m_answers.clear();
+    m_services.m_paths.clear();
+    m_services.m_saveAnswers.clear();
+    Check(strAction, strBefore);
+}
+
+std::string RandomSessionTest::Do(int nAction)
+{
+    const CLoadList& list = m_pApp->Document().m_listLoads;
     switch (nAction)
     {
     case 0:
-        pszAction = "open";
         m_services.m_paths = {ExistingFile()};
         m_services.m_saveAnswers = {Pick(2) ? CServices::saveNo : CServices::saveCancel};
-        Run(57601);
-        break;
-    case 1:
-        pszAction = Pick(2) ? "save" : "save as";
-        m_strSaved = NewFile(".p3d");
-        m_services.m_paths = {m_strSaved};
-        Run(std::strcmp(pszAction, "save") == 0 ? 57603 : 57604);
+        Run(ID_FILE_OPEN);
+        return "open";
+    case 1: {
+        const bool bSave = Pick(2);
+        m_services.m_paths = {NewFile(".p3d")};
+        Run(bSave ? ID_FILE_SAVE : ID_FILE_SAVE_AS);
         // "Salva" writes to the document's own file when it has one.
         m_strSaved = m_pApp->Document().IsModified() ? "" : m_pApp->Document().GetPathName();
         if (!m_strSaved.empty())
             m_files.push_back(m_strSaved);
-        break;
+        return bSave ? "save" : "save as";
+    }
     case 2: {
-        pszAction = "export";
-        const int ids[] = {32790, 32792, 32804, 32793, 32796};
+        const int ids[] = {ID_EXPORT_LOADS_TXT, ID_EXPORT_RESULTANT_TXT, ID_EXPORT_RESULTANT_CSV,
+                           ID_EXPORT_RESULTANT_DXF, ID_EXPORT_DETAILED_DXF};
         m_services.m_paths = {NewFile(".out")};
         Run(ids[Pick(5)]);
-        break;
+        return "export";
     }
     case 3:
-        pszAction = "merge";
         if (list.m_nCount > 150)
-            break;
+            return "merge";
         m_services.m_paths = {ExistingFile()};
-        Run(Pick(2) ? 32798 : 32799);
-        break;
+        Run(Pick(2) ? ID_INSERT_ALL_LOADS : ID_INSERT_EQUIVALENT_LOAD);
+        return "merge";
     case 4:
-        pszAction = "new or import";
         m_services.m_saveAnswers = {CServices::saveNo};
         m_services.m_paths = {testsupport::DataPath("old-two-loads/estimate.p")};
-        Run(Pick(3) ? 57600 : 32797);
-        break;
+        Run(Pick(3) ? ID_FILE_NEW : ID_IMPORT_OLD_FORMAT);
+        return "new or import";
     case 5: {
-        pszAction = "graph or edit command";
         const int ids[] = {32777, 32778, 32779, 32780, 32800, 32783, 32784, 32789,
                            59392, 59393, 57643, 57643, 57644, 57634, 57637};
         const int nId = ids[Pick(std::size(ids))];
-        if (nId != 57637 || list.m_nCount <= 150)
+        if (nId != ID_EDIT_PASTE || list.m_nCount <= 150)
             Run(nId);
-        break;
+        return "graph or edit command";
     }
     case 6:
-        pszAction = "modal window";
-        RunClosingModals(Pick(3) == 0 ? 32807 : (Pick(2) ? 32774 : 57664));
-        break;
+        RunClosingModals(Pick(3) == 0 ? ID_VIEW_BONJEAN : (Pick(2) ? ID_VIEW_RESULTS : ID_APP_ABOUT));
+        return "modal window";
     case 7:
-        pszAction = "zoom box";
         Drag(Qt::RightButton, ViewPoint(), ViewPoint());
-        break;
+        return "zoom box";
     case 8: {
-        pszAction = "wheel";
-        const QPointF pt = ViewPoint();
-        QWheelEvent event(pt, View().mapToGlobal(pt), QPoint(),
-                          QPoint(0, Pick(2) ? 120 : -120 * (1 + Pick(3))), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&View(), &event);
-        break;
+        const QPoint pt = ViewPoint();
+        Wheel(pt, Pick(2) ? 120 : -120 * (1 + Pick(3)));
+        return "wheel";
     }
     case 9:
-        pszAction = "pan or pick";
         if (Pick(2))
             Drag(Qt::LeftButton, ViewPoint(), ViewPoint());
         else
             QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, ViewPoint());
-        break;
-    case 10: {
-        pszAction = "explorer";
-        CDiscontinuityDlg* pExplorer = View().GetDiscontinuityDlg();
-        if (!pExplorer || !pExplorer->isVisible())
-        {
-            Run(32789);
-            break;
-        }
-        QAbstractButton* buttons[] = {pExplorer->m_btnExplore, pExplorer->m_btnShowLeft,
-                                      pExplorer->m_btnShowRight, pExplorer->m_btnRedraw};
-        if (pExplorer->m_lbAbscissae->count() > 0 && Pick(2))
-            pExplorer->m_lbAbscissae->setCurrentRow(Pick(pExplorer->m_lbAbscissae->count()));
-        QTest::mouseClick(buttons[Pick(4)], Qt::LeftButton);
-        break;
-    }
+        return "pan or pick";
+    case 10:
+        Explore();
+        return "explorer";
     case 11:
-        pszAction = "redraw";
         Painted();
-        break;
+        return "redraw";
     case 12:
     case 13: {
-        pszAction = "select load";
         CQtListBox* pList = LoadsDlg()->m_lbLoads;
         if (pList->count() == 0)
-            break;
+            return "select load";
         QListWidgetItem* pItem = pList->item(Pick(pList->count()));
         pList->scrollToItem(pItem);
         QTest::mouseClick(pList->viewport(), Qt::LeftButton, Qt::NoModifier,
                           pList->visualItemRect(pItem).center());
-        break;
+        return "select load";
     }
     case 14:
     case 15: {
-        pszAction = "edit field";
         CLoadListDlg* pDlg = LoadsDlg();
         QLineEdit* edits[] = {pDlg->m_editName,  pDlg->m_editX1, pDlg->m_editX2, pDlg->m_editWeight,
                               pDlg->m_editXgRel, pDlg->m_editYg, pDlg->m_editZg};
         TypeInto(edits[Pick(7)], kTexts[Pick(std::size(kTexts))]);
-        break;
+        return "edit field";
     }
     case 16:
     case 17: {
-        pszAction = "loads list button";
         CLoadListDlg* pDlg = LoadsDlg();
         if (Pick(2))
             m_services.m_answers = {Pick(2) ? CServices::IDOK : CServices::IDCANCEL};
@@ -270,42 +250,48 @@ void RandomSessionTest::Act()
                                       pDlg->m_btnMoveUp, pDlg->m_btnMoveDown,
                                       pDlg->m_btnApply,  pDlg->m_radioMode->button(Pick(4))};
         QAbstractButton* pButton = buttons[Pick(std::size(buttons))];
-        if (pButton == pDlg->m_btnAddNew && list.m_nCount > 150)
-            break;
-        QTest::mouseClick(pButton, Qt::LeftButton);
-        break;
+        if (pButton != pDlg->m_btnAddNew || list.m_nCount <= 150)
+            QTest::mouseClick(pButton, Qt::LeftButton);
+        return "loads list button";
     }
     case 18:
-        pszAction = "paste";
         Paste();
-        break;
+        return "paste";
     default:
-        pszAction = "close loads list";
         QTest::keyClick(LoadsDlg(), Qt::Key_Escape);
-        break;
+        return "close loads list";
     }
-    ++m_actions[pszAction];
-    m_services.m_answers.clear();
-    m_services.m_paths.clear();
-    m_services.m_saveAnswers.clear();
-    Check(pszAction, strBefore);
 }
 
-void RandomSessionTest::Check(const char* pszAction, const std::string& strBefore)
+void RandomSessionTest::Explore()
+{
+    CDiscontinuityDlg* pExplorer = View().GetDiscontinuityDlg();
+    if (!pExplorer || !pExplorer->isVisible())
+    {
+        Run(ID_VIEW_DISCONTINUITIES);
+        return;
+    }
+    QAbstractButton* buttons[] = {pExplorer->m_btnExplore, pExplorer->m_btnShowLeft,
+                                  pExplorer->m_btnShowRight, pExplorer->m_btnRedraw};
+    if (pExplorer->m_lbAbscissae->count() > 0 && Pick(2))
+        pExplorer->m_lbAbscissae->setCurrentRow(Pick(pExplorer->m_lbAbscissae->count()));
+    QTest::mouseClick(buttons[Pick(4)], Qt::LeftButton);
+}
+
+void RandomSessionTest::Check(const std::string& strAction, const std::string& strBefore)
 {
     CScafometroDoc& document = m_pApp->Document();
     CLoadList& list = document.m_listLoads;
-    const bool bReplaced =
-        std::strcmp(pszAction, "open") == 0 || std::strcmp(pszAction, "new or import") == 0;
+    const bool bReplaced = strAction == "open" || strAction == "new or import";
     if (!bReplaced && Fingerprint(list) != strBefore)
     {
-        ASSERT_TRUE(document.IsModified()) << "the loads changed by '" << pszAction << "' without the flag";
+        ASSERT_TRUE(document.IsModified()) << "the loads changed by '" << strAction << "' without the flag";
     }
     if (LoadsDlgShown())
     {
-        ASSERT_EQ(LoadsDlg()->m_lbLoads->GetCount(), list.m_nCount) << pszAction;
+        ASSERT_EQ(LoadsDlg()->m_lbLoads->GetCount(), list.m_nCount) << strAction;
     }
-    if (std::strncmp(pszAction, "save", 4) == 0 && !m_strSaved.empty() && !document.IsModified())
+    if (strAction.rfind("save", 0) == 0 && !m_strSaved.empty() && !document.IsModified())
     {
         CLoadList saved;
         CFile file(m_strSaved, CFile::modeRead);
@@ -318,7 +304,7 @@ void RandomSessionTest::Check(const char* pszAction, const std::string& strBefor
     for (int n = list.m_abscissae.First(), i = 0; n; n = list.m_abscissae.Next(), ++i)
     {
         const double x = list.m_abscissae.m_pCurrent->m_dX;
-        ASSERT_TRUE(i == 0 || dPrevious < x) << "after " << pszAction << ": " << dPrevious << " then " << x;
+        ASSERT_TRUE(i == 0 || dPrevious < x) << "after " << strAction << ": " << dPrevious << " then " << x;
         dPrevious = x;
     }
 }

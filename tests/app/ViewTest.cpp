@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
-#include <QWheelEvent>
 
 #include "AppFixture.h"
 #include "app/MainFrame.h"
@@ -38,14 +37,6 @@ CVector3 World(const CScafometroView& view, QPoint pt)
     CVector3 world;
     view.GetViewport().DeviceToWorld(pt.x(), pt.y(), world);
     return world;
-}
-
-void Wheel(QWidget& widget, int nDelta)
-{
-    const QPointF pt(widget.width() / 3.0, widget.height() / 3.0);
-    QWheelEvent event(pt, widget.mapToGlobal(pt), QPoint(), QPoint(0, nDelta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&widget, &event);
 }
 
 // Pixels that are neither white nor the background.
@@ -89,7 +80,7 @@ TEST_F(ViewTest, ZoomBoxWheelZoomOutPanAndAutoZoom)
     {
         const SWindow w = WindowOf(view);
         const double dX = (w.dXMax - w.dXMin) * nDelta / 1000, dY = (w.dYMax - w.dYMin) * nDelta / 1000;
-        Wheel(view, nDelta);
+        Wheel(QPoint(view.width() / 3, view.height() / 3), nDelta);
         ExpectWindow(view, {w.dXMin + dX, w.dXMax - dX, w.dYMin + dY, w.dYMax - dY},
                      1e-6 * (w.dXMax - w.dXMin));
         EXPECT_FALSE(view.IsAutoZoom());
@@ -155,7 +146,7 @@ TEST_F(ViewTest, DragFiguresInvertAndEraseThemselves)
         for (const QPoint& pt : {QPoint(300, 200), QPoint(100, 100)})
         {
             MoveHolding(Qt::RightButton, pt);
-            Wheel(view, pt.x() > 100 ? 120 : 0);
+            Wheel(pt, pt.x() > 100 ? 120 : 0);
             if (bPaintBetween)
                 view.repaint();
         }
