@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
+#include <set>
 
 #include "app/MainFrame.h"
 #include "document/ScafometroDoc.h"
@@ -144,6 +145,12 @@ QImage CAppFixture::PdfPage(const std::string& strPdf)
 
 void CAppFixture::ExpectNoOverlaps(QWidget& window)
 {
+    std::set<QWidget*> named;
+    for (QLabel* pLabel : window.findChildren<QLabel*>())
+        named.insert(pLabel->buddy());
+    // A spin box's label names the box that holds the field.
+    for (QLineEdit* pEdit : window.findChildren<QLineEdit*>())
+        EXPECT_TRUE(named.count(pEdit) || named.count(pEdit->parentWidget())) << pEdit->text().toStdString();
     std::vector<std::pair<QWidget*, QRect>> controls;
     for (QWidget* pWidget : window.findChildren<QWidget*>())
     {

@@ -50,10 +50,10 @@ protected:
     // The first page of a PDF as pdftoppm draws it at 40 dpi, unsmoothed so that colours stay exact.
     static QImage PdfPage(const std::string& strPdf);
     // Fails when two visible labels, fields or buttons of the window cover one another, as a
-    // control put in a taken cell of a grid does.
+    // control put in a taken cell of a grid does, or when a field is no label's buddy.
     static void ExpectNoOverlaps(QWidget& window);
     // Chooses the menu item; the window it opens, shown, belonging to the main window, with no two
-    // of its controls over one another.
+    // of its controls over one another and every field named by its label, for a screen reader.
     template <class TWindow>
     TWindow& OpenWindow(const QString& strItem, TWindow* (CScafometroView::*getter)() const)
     {

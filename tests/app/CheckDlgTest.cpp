@@ -9,10 +9,8 @@
 #include <QTest>
 
 #include "AppFixture.h"
-#include "app/MainFrame.h"
 #include "dialogs/CheckDlg.h"
 #include "dialogs/CheckPlotWnd.h"
-#include "view/ScafometroView.h"
 
 using testsupport::ReadBytes;
 

@@ -1,8 +1,12 @@
 // Every file command end to end through the real window: new, open, save, save as, ask to save,
 // the ".p" import, both merges and the five exports, with the bytes the batch tool writes, every
-// failure reported and every cancelled piece of work leaving the files as they were.
+// failure reported and every cancelled piece of work leaving the files as they were; the progress
+// window.
 #include <QAction>
 #include <QApplication>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -12,9 +16,9 @@
 #include <unistd.h>
 
 #include "AppFixture.h"
-#include "app/MainFrame.h"
+#include "document/FileException.h"
 #include "document/ScafometroDoc.h"
-#include "view/ScafometroView.h"
+#include "platform/ProgressMonitor.h"
 
 using testsupport::ReadBytes;
 using testsupport::SameBytes;
@@ -268,9 +272,6 @@ TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
         expectReported(nId, "/dev/full", "Spazio esaurito");
         expectReported(nId, strFolder, "cartella");
     }
-    struct stat info;
-    ASSERT_EQ(stat("/dev/full", &info), 0);
-    EXPECT_TRUE(S_ISCHR(info.st_mode));
 
     // A folder without write permission holds for anyone but root.
     if (geteuid() != 0)
@@ -320,4 +321,41 @@ TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
     EXPECT_EQ(Sorted(testsupport::FolderEntries(m_scratch.Dir())),
               std::vector<std::string>({"cartella", "esistente.p3d", "motonave.p3d"}));
     EXPECT_EQ(Doc().GetPathName(), Example());
+}
+
+// Long work on a file shows its progress window, whose "Annulla" stops it; short work shows none.
+TEST(ProgressMonitor, ShortWorkShowsNothingAndAnnullaStopsTheNextWrite)
+{
+    testsupport::CScratchDir scratch;
+    CFile file;
+    CProgressMonitor quiet(nullptr, "Salvataggio");
+    file.SetProgress(&quiet);
+    file.Open(scratch.Path("breve.txt"), CFile::modeCreateWrite);
+    for (int i = 0; i < 1000; ++i)
+        file.Write("riga\r\n");
+    EXPECT_EQ(quiet.Dialog(), nullptr);
+    file.Close();
+
+    CProgressMonitor monitor(nullptr, "Esportazione", 0);
+    file.SetProgress(&monitor);
+    file.Open(scratch.Path("lungo.txt"), CFile::modeCreateWrite);
+    file.Write("primo");
+    ASSERT_NE(monitor.Dialog(), nullptr);
+    EXPECT_TRUE(monitor.Dialog()->labelText().startsWith("Esportazione"));
+    // "Annulla" is the progress window's only button.
+    auto* pCancel = monitor.Dialog()->findChild<QPushButton*>();
+    ASSERT_NE(pCancel, nullptr);
+    EXPECT_EQ(pCancel->text(), "Annulla");
+    QTest::mouseClick(pCancel, Qt::LeftButton);
+    // The next update is due an interval later.
+    QTest::qWait(CProgressMonitor::kIntervalMs + 10);
+    try
+    {
+        file.Write("secondo");
+        FAIL() << "the write went on after Annulla";
+    }
+    catch (const CFileException& error)
+    {
+        EXPECT_EQ(error.GetErrno(), ECANCELED);
+    }
 }

@@ -8,12 +8,10 @@
 #include <climits>
 
 #include "AppFixture.h"
-#include "app/MainFrame.h"
 #include "dialogs/GroupGraphWnd.h"
 #include "dialogs/WeightGroupsDlg.h"
 #include "document/ScafometroDoc.h"
 #include "view/GraphPass.h"
-#include "view/ScafometroView.h"
 
 namespace
 {

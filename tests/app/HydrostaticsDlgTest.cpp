@@ -9,7 +9,6 @@
 #include "AppFixture.h"
 #include "dialogs/CurvesOfFormWnd.h"
 #include "dialogs/HydrostaticsDlg.h"
-#include "view/ScafometroView.h"
 
 namespace
 {

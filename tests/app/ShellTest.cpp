@@ -12,9 +12,7 @@
 #include <QToolBar>
 
 #include "AppFixture.h"
-#include "app/MainFrame.h"
 #include "document/ScafometroDoc.h"
-#include "view/ScafometroView.h"
 
 namespace
 {

@@ -6,9 +6,7 @@
 #include <QTest>
 
 #include "AppFixture.h"
-#include "app/MainFrame.h"
 #include "platform/QtSurface.h"
-#include "view/ScafometroView.h"
 
 namespace
 {
