@@ -1,10 +1,13 @@
-// The strength window as a user meets it: opened from "Calcoli", the hull table chosen with
-// "Sfoglia...", the density typed, "Calcola" clicked; its figures and files set against the batch
-// tool's, the panels on screen and on paper, its refusals and the remembered table.
+// The windows that float the estimate on a hull table, as a user meets them: opened from "Calcoli",
+// the files chosen with "Sfoglia...", the figures typed and the button clicked; their figures and
+// files set against the batch tool's, their panels on screen and on paper, their refusals, and the
+// choices remembered for the next time.
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTest>
 #include <cstdlib>
 #include <map>
@@ -13,6 +16,10 @@
 
 #include "AppFixture.h"
 #include "app/CommandTable.h"
+#include "dialogs/CheckDlg.h"
+#include "dialogs/CheckPlotWnd.h"
+#include "dialogs/CurvesOfFormWnd.h"
+#include "dialogs/HydrostaticsDlg.h"
 #include "dialogs/StrengthDlg.h"
 #include "dialogs/StrengthPlotWnd.h"
 #include "document/ScafometroDoc.h"
@@ -21,11 +28,11 @@
 #include "view/StrengthPlot.h"
 
 using testsupport::ReadBytes;
-using testsupport::SameBytes;
 
 namespace
 {
-const std::string kHull = SCAFOMETRO_EXAMPLES "/motonave-bonjean.csv";
+const std::string kExamples = SCAFOMETRO_EXAMPLES "/";
+const std::string kHull = kExamples + "motonave-bonjean.csv";
 
 // The batch tool's "name TAB value [TAB x]" lines.
 std::map<std::string, std::vector<std::string>> Fields(const std::string& strOut)
@@ -60,6 +67,12 @@ int CountColour(const QImage& image, std::uint32_t cr)
             nCount += (image.pixel(x, y) & 0xffffff) == rgb;
     }
     return nCount;
+}
+
+QString Cell(const QTableWidget* pGrid, int nRow, int nColumn)
+{
+    const QTableWidgetItem* pItem = pGrid->item(nRow, nColumn);
+    return pItem ? pItem->text() : QString();
 }
 
 const std::uint32_t kCurveColours[] = {CStrengthPlot::kWeightColour, CStrengthPlot::kBuoyancyColour,
@@ -287,4 +300,119 @@ TEST_F(StrengthDlgTest, RefusalsSayWhyAndTheTableLastReadIsRemembered)
     QTest::keyClick(reopened.m_editDensity, Qt::Key_Return);
     EXPECT_TRUE(reopened.Result().m_bFloats);
     EXPECT_FALSE(reopened.m_editAftDraft->text().isEmpty());
+}
+
+using CheckDlgTest = CAppFixture;
+
+TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
+{
+    Start(Example());
+    CCheckDlg* pDlg = &OpenWindow("Verifica condizioni di carico...", &CScafometroView::GetCheckDlg);
+    EXPECT_FALSE(pDlg->m_btnExportTable->isEnabled());
+
+    Choose(pDlg->m_btnBrowseHull, kHull);
+    Choose(pDlg->m_btnBrowseLimits, kExamples + "motonave-limiti.csv");
+    // The arrival: the example with the voyage's consumption joined to it; then the ballast.
+    for (const char* pszJoined : {"motonave-arrivo.p3d", "motonave-zavorra.p3d"})
+    {
+        Choose(pDlg->m_btnAddCondition, kExamples + "motonave.p3d");
+        Choose(pDlg->m_btnAddFile, kExamples + pszJoined);
+    }
+    // A third condition added and removed again leaves the three.
+    Choose(pDlg->m_btnAddCondition, kExamples + "motonave.p3d");
+    QTest::mouseClick(pDlg->m_btnRemove, Qt::LeftButton);
+    ASSERT_EQ(pDlg->m_listConditions->count(), 3);
+    EXPECT_EQ(pDlg->m_listConditions->item(1)->text(), "motonave+motonave-arrivo");
+
+    // A density that is not a number is refused before anything is read.
+    Retype(pDlg->m_editDensity, "abc");
+    EXPECT_NE(MessageOfClick(pDlg->m_btnCheck).find("abc"), std::string::npos);
+    EXPECT_EQ(m_services.m_pParent, &m_pApp->Frame());
+    EXPECT_EQ(pDlg->Check(), nullptr);
+    Retype(pDlg->m_editDensity, "1,025");
+    m_services.m_asked.clear();
+    QTest::mouseClick(pDlg->m_btnCheck, Qt::LeftButton);
+    EXPECT_EQ(m_services.Messages(), std::vector<std::string>());
+    ASSERT_NE(pDlg->Check(), nullptr);
+
+    // The rows: the arrival exceeds the sagging limit at 25.2 m, in red; the departure is amber.
+    const QTableWidget* pGrid = pDlg->m_gridResults;
+    ASSERT_EQ(pGrid->rowCount(), 3);
+    EXPECT_EQ(Cell(pGrid, 0, 0), "motonave");
+    const int nMoment = 7, nVerdict = pGrid->columnCount() - 1;
+    EXPECT_EQ(Cell(pGrid, 1, nMoment), "102.0");
+    EXPECT_EQ(Cell(pGrid, 1, nMoment + 1), "25.20");
+    EXPECT_EQ(Cell(pGrid, 1, nVerdict), "fuori dai limiti");
+    EXPECT_EQ(Cell(pGrid, 2, nVerdict), "entro i limiti");
+    EXPECT_EQ(pGrid->item(1, nMoment)->background().color(), QColor(240, 130, 130));
+    EXPECT_EQ(pGrid->item(0, nMoment)->background().color(), QColor(250, 205, 110));
+    EXPECT_EQ(pGrid->item(2, nMoment)->background().color(), QColor(170, 225, 170));
+    pDlg->m_wndPlot->grab();
+    EXPECT_TRUE(pDlg->m_wndPlot->m_bDrawn);
+
+    // The table is the batch tool's, byte for byte, the open estimate named after its file; the
+    // report is saved and printed.
+    ExpectExportIsBatchTools(pDlg->m_btnExportTable,
+                             {"check", kHull, kExamples + "motonave-limiti.csv", Example(),
+                              kExamples + "motonave.p3d+" + kExamples + "motonave-arrivo.p3d",
+                              kExamples + "motonave.p3d+" + kExamples + "motonave-zavorra.p3d", "--table",
+                              "OUT"},
+                             3);
+    const std::string strReport = m_scratch.Path("rapporto.pdf");
+    Choose(pDlg->m_btnSaveReport, strReport);
+    EXPECT_EQ(ReadBytes(strReport).substr(0, 5), "%PDF-");
+    Printed(pDlg->m_btnPrint);
+
+    // Closed and opened again, the window remembers the files chosen.
+    pDlg->close();
+    delete pDlg;
+    ASSERT_TRUE(RunMenuItem("Verifica condizioni di carico..."));
+    EXPECT_EQ(View().GetCheckDlg()->m_editLimits->text().toStdString(), kExamples + "motonave-limiti.csv");
+    EXPECT_EQ(View().GetCheckDlg()->m_editHull->text().toStdString(), kHull);
+}
+
+using HydrostaticsDlgTest = CAppFixture;
+
+TEST_F(HydrostaticsDlgTest, CurvesOfTheExampleAsTheBatchToolWritesThem)
+{
+    Start(Example());
+    CHydrostaticsDlg& dlg = OpenWindow("Curve idrostatiche...", &CScafometroView::GetHydrostaticsDlg);
+    EXPECT_FALSE(dlg.m_btnExport->isEnabled());
+
+    // The table's own drafts: the grid and the exported file are the batch tool's.
+    Choose(dlg.m_btnBrowse, kHull);
+    QTest::mouseClick(dlg.m_btnCompute, Qt::LeftButton);
+    EXPECT_EQ(m_services.Messages(), std::vector<std::string>());
+    ASSERT_EQ(dlg.m_gridCurves->rowCount(), 8);
+    EXPECT_EQ(dlg.m_gridCurves->item(0, 0)->text(), "0.5000");
+    EXPECT_EQ(dlg.m_gridCurves->item(7, 1)->text(), "1029.8206");
+    ExpectExportIsBatchTools(dlg.m_btnExport, {"hydrostatics", kHull, "OUT"});
+
+    // A range typed with a decimal comma, in fresh water.
+    Retype(dlg.m_editDensity, "1");
+    Retype(dlg.m_editFrom, "1");
+    Retype(dlg.m_editTo, "2");
+    Retype(dlg.m_editStep, "0,25");
+    QTest::keyClick(dlg.m_editStep, Qt::Key_Return);
+    ASSERT_EQ(dlg.m_gridCurves->rowCount(), 5);
+    ExpectExportIsBatchTools(dlg.m_btnExport,
+                             {"hydrostatics", kHull, "OUT", "--drafts", "1:2:0.25", "--density", "1"});
+
+    // The curves follow the window's size, and go on paper.
+    ExpectGrowsWithWindow(dlg, *dlg.m_wndCurves, QSize(200, 200));
+    dlg.m_wndCurves->grab();
+    EXPECT_TRUE(dlg.m_wndCurves->m_bDrawn);
+    Printed(dlg.m_btnPrint);
+
+    // Refusals say why and leave nothing to export or print.
+    const std::pair<const char*, const char*> refusals[] = {{"9", "outside the hull table's 0..4 m"},
+                                                            {"", "oppure nessuna"}};
+    for (const auto& [pszTo, pszWhy] : refusals)
+    {
+        Retype(dlg.m_editTo, pszTo);
+        EXPECT_NE(MessageOfClick(dlg.m_btnCompute).find(pszWhy), std::string::npos);
+        EXPECT_EQ(dlg.m_gridCurves->rowCount(), 0);
+        EXPECT_FALSE(dlg.m_btnExport->isEnabled());
+        EXPECT_FALSE(dlg.m_btnPrint->isEnabled());
+    }
 }
