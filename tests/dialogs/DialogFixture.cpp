@@ -2,7 +2,6 @@
 #include "DialogFixture.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -16,26 +15,8 @@
 
 void CDialogFixture::SetUp()
 {
-    m_pApp = std::make_unique<CScafometroApp>(m_services);
-    ASSERT_TRUE(m_pApp->InitInstance(CScafometroApp::SCommandLine()));
-    m_pApp->Frame().resize(900, 600);
-    m_pApp->ShowMainWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_pApp->Frame()));
-}
-
-void CDialogFixture::TearDown()
-{
-    if (m_pApp)
-        m_pApp->Document().SetModifiedFlag(false);
-    m_pApp.reset();
-}
-
-void CDialogFixture::Run(int nId)
-{
-    m_pApp->Frame().UpdateCommandStates();
-    QAction* pAction = m_pApp->Frame().Action(nId);
-    ASSERT_TRUE(pAction && pAction->isEnabled()) << nId;
-    pAction->trigger();
+    CAppFixture::SetUp();
+    Start();
 }
 
 void CDialogFixture::AddLoad(const std::string& strName, double dWeight, double dX1, double dX2,
@@ -58,7 +39,7 @@ std::vector<std::string> CDialogFixture::Names()
 
 CLoadListDlg& CDialogFixture::OpenLoadList(int nCommand)
 {
-    Run(nCommand);
+    EXPECT_TRUE(Run(nCommand));
     CLoadListDlg* pDialog = View().GetLoadListDlg();
     EXPECT_TRUE(pDialog && pDialog->isVisible() && Activate(pDialog));
     return *pDialog;
@@ -139,12 +120,6 @@ void CDialogFixture::WithModal(const std::function<void()>& start,
     QTimer::singleShot(0, poll);
     start();
     EXPECT_TRUE(bAnswered);
-}
-
-QImage CDialogFixture::Painted()
-{
-    View().repaint();
-    return View().grab().toImage();
 }
 
 int CDialogFixture::CountColour(const QImage& image, QRgb colour, QPoint pt, int nRadius)

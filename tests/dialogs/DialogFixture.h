@@ -1,17 +1,13 @@
-// The program as the dialogs' tests meet it: the application started with a new document, its
-// main window shown offscreen, message boxes answered from a queue, and helpers that act as a user
-// with real mouse and key events.
+// The program as the dialogs' tests meet it: the application started with a new document, and
+// helpers that act as a user with real mouse and key events.
 #pragma once
 
 #include <QImage>
 #include <QPoint>
 #include <functional>
-#include <gtest/gtest.h>
-#include <memory>
 #include <string>
 
-#include "TestServices.h"
-#include "app/ScafometroApp.h"
+#include "AppFixture.h"
 #include "document/ScafometroDoc.h"
 #include "view/ScafometroView.h"
 
@@ -22,19 +18,7 @@ class QAbstractButton;
 class QLineEdit;
 class QWidget;
 
-// Also keeps the buttons the last message box offered.
-class CDialogServices : public CTestServices
-{
-public:
-    int MessageBox(const std::string& strText, int nButtons) override
-    {
-        m_nLastButtons = nButtons;
-        return CTestServices::MessageBox(strText, nButtons);
-    }
-    int m_nLastButtons = 0;
-};
-
-class CDialogFixture : public ::testing::Test
+class CDialogFixture : public CAppFixture
 {
 public:
     static bool Activate(QWidget* pWindow);
@@ -42,12 +26,8 @@ public:
 
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     CScafometroDoc& Doc() { return m_pApp->Document(); }
-    CScafometroView& View() { return m_pApp->View(); }
-    // Runs a command through its menu action, as the user's click on it would.
-    void Run(int nId);
     // Appends a load to the document, as a file would have brought it.
     void AddLoad(const std::string& strName, double dWeight, double dX1, double dX2, double dXgRel,
                  double dYg = 0, double dZg = 0);
@@ -65,12 +45,7 @@ protected:
     // Runs answer on the next modal dialog as soon as start has opened it.
     static void WithModal(const std::function<void()>& start, const std::function<void(QWidget*)>& answer);
 
-    // The view as it shows now, painted anew when it has been invalidated.
-    QImage Painted();
     // Pixels of the colour within radius of a point of the picture.
     static int CountColour(const QImage& image, QRgb colour, QPoint pt = QPoint(), int nRadius = -1);
     QPoint DevicePoint(double x, double y);
-
-    CDialogServices m_services;
-    std::unique_ptr<CScafometroApp> m_pApp;
 };

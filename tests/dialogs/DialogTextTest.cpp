@@ -1,12 +1,14 @@
-// The window-free parts of the dialogs: the code page of names, the edit fields' numbers and the
-// explorer's running sums.
+// The window-free parts of the dialogs: the code page of names, the edit fields' numbers, the
+// explorer's running sums, which pasted texts are a table, and the loads made from its rows.
 #include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
+#include "dialogs/ClipboardTable.h"
 #include "dialogs/EditNumber.h"
+#include "dialogs/LoadTableImport.h"
 #include "dialogs/PartialValues.h"
 #include "dialogs/Windows1252.h"
 #include "model/LoadList.h"
@@ -24,51 +26,52 @@ TEST(Windows1252, EveryByteComesBackAndTheHighBlockIsNotLatin1)
     EXPECT_EQ(CWindows1252::FromUnicode(0x0080), -1) << "U+0080 is not the euro's byte";
 }
 
-TEST(EditNumber, TextReadsBackToTheSameDouble)
+TEST(EditNumber, OnlyAWholeFiniteNumberIsReadAndItsTextReadsBackToTheSameDouble)
 {
-    for (double d : {0.1, 12.5, -0.125, 1.0 / 3.0, 1e21, 123456789.123456789, 5e-324,
-                     std::numeric_limits<double>::max(), -0.0})
+    const auto cases = testsupport::CaseTable("dialogs/numbers.txt");
+    ASSERT_GT(cases.size(), 20u);
+    for (const auto& [strShown, strTyped] : cases)
     {
-        double dRead = 42;
-        ASSERT_TRUE(CEditNumber::Parse(CEditNumber::Format(d), dRead)) << CEditNumber::Format(d);
-        EXPECT_EQ(dRead, d);
-        EXPECT_EQ(std::signbit(dRead), std::signbit(d));
-    }
-    EXPECT_EQ(CEditNumber::Format(0.1), "0.1");
-    EXPECT_EQ(CEditNumber::Format(2), "2");
-}
-
-TEST(EditNumber, OnlyAWholeFiniteNumberIsAccepted)
-{
-    double d = 7;
-    EXPECT_TRUE(CEditNumber::Parse("  +2.5e1\t", d));
-    EXPECT_EQ(d, 25);
-    for (const char* pszBad : {"", " ", "abc", "12,5", "3 t", "inf", "-inf", "nan", "1e999", "-1e999", "+",
-                               "+-1", "0x10", "1.5.2"})
-    {
-        d = 7;
-        EXPECT_FALSE(CEditNumber::Parse(pszBad, d)) << pszBad;
-        EXPECT_EQ(d, 7) << pszBad;
+        SCOPED_TRACE("typed \"" + strTyped + "\"");
+        double d = 7;
+        const bool bRead = CEditNumber::Parse(strTyped, d);
+        EXPECT_EQ(bRead ? CEditNumber::Format(d) : "refused", strShown);
+        double dBack = bRead ? 42 : 7;
+        EXPECT_TRUE(!bRead || CEditNumber::Parse(CEditNumber::Format(d), dBack));
+        EXPECT_TRUE(dBack == d && std::signbit(dBack) == std::signbit(d)) << dBack << " for " << d;
     }
 }
 
-TEST(PartialValues, RunningSumsWithRepeatsShownOnce)
+TEST(PartialValues, OrdinatesThatCancelLeaveOutTheLimitZero)
 {
-    // A 0..10 m at 1 t/m, B 10..20 m at 2 t/m.
+    // The sums at 10 m of A and B, one after the other, are checked in the explorer's window.
     CLoadList list;
-    list.Append("A", 5, 0, 10, 10);
-    list.Append("B", 5, 10, 20, 20);
+    list.Append("+", 5, 0, 10, 50);
+    list.Append("-", 5, 0, 10, -50);
     list.RebuildAbscissae();
-    EXPECT_EQ(CPartialValues::At(list, 10 - 1e-6), std::vector<double>({1}));
-    const std::vector<double> right = CPartialValues::At(list, 10 + 1e-6);
-    ASSERT_EQ(right.size(), 2u);
-    EXPECT_EQ(right[0], 0);
-    EXPECT_DOUBLE_EQ(right[1], 2);
-    EXPECT_TRUE(CPartialValues::At(list, -1e-6).empty());
-    // Ordinates that cancel: the limit 0 is left out, the partial sum stays.
-    CLoadList cancel;
-    cancel.Append("+", 5, 0, 10, 50);
-    cancel.Append("-", 5, 0, 10, -50);
-    cancel.RebuildAbscissae();
-    EXPECT_EQ(CPartialValues::At(cancel, 1e-6), std::vector<double>({5}));
+    EXPECT_EQ(CPartialValues::At(list, 1e-6), std::vector<double>({5}));
+}
+
+TEST(ClipboardTable, SevenCellsInTheFirstRowAndFewerCarriageReturnsThanTheLimit)
+{
+    const std::string strRow = "A\t1\t2\t3\t4\t5\t6\r\n";
+    EXPECT_TRUE(CClipboardTable::Accepts(strRow + strRow + "\r", 4));
+    EXPECT_TRUE(CClipboardTable::Accepts("a\tb\tc\td\te\tf\tg", 4));
+    for (const std::string& strBad : {strRow + strRow + "\r\r", std::string("a\tb\tc\td\te\tf\r\n"),
+                                      std::string("a\tb\tc\td\te\tf\tg\th"), std::string()})
+        EXPECT_FALSE(CClipboardTable::Accepts(strBad, 4)) << strBad;
+}
+
+TEST(LoadTableImport, NoFiniteNumberCountsAsNoneAndARowWithoutANameEndsTheImport)
+{
+    CLoadList list;
+    EXPECT_EQ(CLoadTableImport::AppendRows(
+                  "A\t10\t0\t5\t2\t0\t3\r\nC\t2,5\tx\t1e999\tnan\t-inf\t7\r\n\t1\t1\t1\t1\t1\t1\r\nD", list),
+              2);
+    const CLoad& load = *list.m_pCurrent;
+    EXPECT_EQ(
+        std::vector<double>({load.m_dWeight, load.m_dX1, load.m_dX2, load.m_dXgRel, load.m_dYg, load.m_dZg}),
+        std::vector<double>({2, 0, 0, 0, 0, 7}));
+    list.GoTo(1);
+    EXPECT_EQ(list.m_pCurrent->m_dY1, 0) << "not normalised on import";
 }

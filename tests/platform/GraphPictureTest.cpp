@@ -6,11 +6,9 @@
 #include <QSvgRenderer>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 #include "../view/GraphTestLists.h"
 #include "CliProcess.h"
-#include "document/File.h"
 #include "model/ResultantLimits.h"
 #include "platform/GraphPicture.h"
 #include "view/Viewport.h"
@@ -69,67 +67,51 @@ TEST(GraphPicture, TicksAreOneAndAHalfMillimetresLongAtAnyResolution)
     }
 }
 
+// scafometro-cli plot run on the two overlapping loads, the picture in the test's folder.
 class PlotCommand : public CCliTest
 {
 protected:
-    void SetUp() override
+    // The exit status, with what the command wrote in m_strOut.
+    int Plot(const char* pszOut, std::vector<std::string> options = {})
     {
-        CLoadList list;
-        TwoOverlappingLoads(list);
-        CFile file(Path("ship.p3d"), CFile::modeCreateWrite);
-        list.WriteTo(file);
-        file.Close();
-    }
-
-    std::string Path(const char* pszName) const { return m_dir.Path(pszName); }
-
-    // Runs "scafometro-cli plot IN OUT OPTIONS", IN and OUT in the folder; the exit status, with
-    // what it wrote in m_strOut.
-    int Plot(const std::string& strArguments)
-    {
-        std::vector<std::string> words{"plot"};
-        std::istringstream stream(strArguments);
-        for (std::string strWord; stream >> strWord;)
-            words.push_back(words.size() < 3 ? Path(strWord.c_str()) : strWord);
-        const CCliProcess::SResult result = Run(words);
+        options.insert(options.begin(), {"plot", testsupport::DataPath("overlap/overlap.p3d"), Path(pszOut)});
+        const CCliProcess::SResult result = Run(options);
         m_strOut = result.strOut + result.strErr;
         return result.nStatus;
     }
+    std::string Path(const char* pszName) const { return m_dir.Path(pszName); }
+    QStringList Files() const { return QDir(m_dir.Dir().c_str()).entryList(QDir::Files); }
 
     std::string m_strOut;
 };
 
-TEST_F(PlotCommand, WritesPngSvgAndPdf)
+TEST_F(PlotCommand, WritesPngSvgAndPdfWholeOrNotAtAll)
 {
     // The resultant at the default size: a black outline, no green.
-    ASSERT_EQ(Plot("ship.p3d ship.PNG"), 0) << m_strOut;
+    ASSERT_EQ(Plot("ship.PNG"), 0) << m_strOut;
     const QImage png(Path("ship.PNG").c_str(), "png");
     EXPECT_EQ(png.size(), QSize(1200, 800));
     EXPECT_TRUE(Count(png, kGreen) == 0 && Count(png, 0xff000000) > 2000);
     // 640 x 480 pixels at 96 dots per inch are a page of 480 x 360 points.
-    ASSERT_EQ(Plot("ship.p3d ship.svg --size 640x480 --mode highlight --load 2"), 0) << m_strOut;
+    ASSERT_EQ(Plot("ship.svg", {"--size", "640x480", "--mode", "highlight", "--load", "2"}), 0) << m_strOut;
     const QByteArray svg = Contents(Path("ship.svg"));
     EXPECT_TRUE(QSvgRenderer(svg).isValid() && svg.contains(R"(viewBox="0 0 640 480")") &&
                 svg.contains(R"(fill="#00c800")"));
-    ASSERT_EQ(Plot("ship.p3d ship.pdf --size 640x480 --mode detailed"), 0) << m_strOut;
+    ASSERT_EQ(Plot("ship.pdf", {"--size", "640x480", "--mode", "detailed"}), 0) << m_strOut;
     const QByteArray pdf = Contents(Path("ship.pdf"));
     EXPECT_TRUE(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
     EXPECT_TRUE(QRegularExpression(R"(/MediaBox \[0 0 480(\.0*)? 360(\.0*)?\])").match(pdf).hasMatch());
-    // The pictures and the weight file, no temporary files left behind.
-    EXPECT_EQ(QDir(m_dir.Dir().c_str()).entryList(QDir::Files).size(), 4);
-}
+    // The pictures alone, no temporary files left behind.
+    EXPECT_EQ(Files().size(), 3);
 
-TEST_F(PlotCommand, AFolderInTheWayStaysAndAFileIsReplacedWhole)
-{
-    // The usage errors and other failures are in the batch tool's transcripts.
-    // A folder in the way stays a folder, with nothing left beside it.
+    // The usage errors and other failures are in the batch tool's transcripts. A folder in the way
+    // stays a folder, with nothing left beside it; an existing file is replaced whole.
     ASSERT_TRUE(QDir(m_dir.Dir().c_str()).mkdir("taken.png"));
-    EXPECT_EQ(Plot("ship.p3d taken.png"), 1);
+    EXPECT_EQ(Plot("taken.png"), 1);
     EXPECT_NE(m_strOut.find("taken.png"), std::string::npos) << m_strOut;
     EXPECT_TRUE(QFileInfo(Path("taken.png").c_str()).isDir());
-    EXPECT_EQ(QDir(m_dir.Dir().c_str()).entryList(QDir::Files), QStringList{"ship.p3d"});
-    // An existing file is replaced whole.
+    EXPECT_EQ(Files().size(), 3);
     std::ofstream(Path("old.png")) << "not a picture";
-    EXPECT_EQ(Plot("ship.p3d old.png"), 0) << m_strOut;
+    EXPECT_EQ(Plot("old.png"), 0) << m_strOut;
     EXPECT_EQ(QImage(Path("old.png").c_str()).size(), QSize(1200, 800));
 }
