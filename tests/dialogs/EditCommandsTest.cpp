@@ -116,8 +116,7 @@ TEST_F(EditCommands, CopyAndPasteRoundTripBitForBitAndABadTableIsRefused)
     const QString strCopied = QGuiApplication::clipboard()->text();
     EXPECT_EQ(strCopied.section("\r\n", 0, 0),
               QString::fromUtf8("Motore \u00e8 \u20ac\t0.1\t0.3333333333333333\t7\t2\t-0\t5e-324"));
-    EXPECT_EQ(strCopied.count('\t'), 12);
-    EXPECT_TRUE(strCopied.endsWith("\r\n"));
+    EXPECT_EQ(strCopied.count("\r\n"), 2);
 
     m_services.m_saveAnswers = {CServices::saveNo};
     Run(57600);

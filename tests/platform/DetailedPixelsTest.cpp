@@ -41,6 +41,8 @@ TEST(DetailedPixels, OnlyTheRaisedPartsGiveEveryOutlinesPixels)
 {
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> along(0, 100);
+    // The fitted window, one zoomed in so that lines leave the image, one far off.
+    const double windows[][4] = {{-5, -20, 110, 400}, {30, 5, 45, 60}, {1e5, 1e5, 2e5, 3e5}};
     for (int nCase = 0; nCase < 6; ++nCase)
     {
         CLoadList list;
@@ -52,15 +54,10 @@ TEST(DetailedPixels, OnlyTheRaisedPartsGiveEveryOutlinesPixels)
             list.Append("c", dLength * along(rng) / 100, x, x + dLength, dWeight);
         }
         list.RebuildAbscissae();
-        // The fitted window, one zoomed in so that lines leave the image, one far off.
-        CWorldWindow fitted;
-        fitted.Set(-5, -20, 110, 400);
-        CWorldWindow zoomed;
-        zoomed.Set(30, 5, 45, 60);
-        CWorldWindow away;
-        away.Set(1e5, 1e5, 2e5, 3e5);
-        for (const CWorldWindow& window : {fitted, zoomed, away})
+        for (const auto& w : windows)
         {
+            CWorldWindow window;
+            window.Set(w[0], w[1], w[2], w[3]);
             for (int nMode : {CGraphPass::modeDetailed, CGraphPass::modeLoadInWhole})
             {
                 const QImage partial = Render(list, window, nMode, false);
