@@ -32,6 +32,11 @@ protected:
     void AddLoad(const std::string& strName, double dWeight, double dX1, double dX2, double dXgRel,
                  double dYg = 0, double dZg = 0);
     CLoad& Load(int n) { return *Doc().m_listLoads.Loads().at(static_cast<size_t>(n - 1)); }
+    // Weight, X1, X2, Xg, Yg and Zg.
+    static std::vector<double> Numbers(const CLoad& load)
+    {
+        return {load.m_dWeight, load.m_dX1, load.m_dX2, load.m_dXgRel, load.m_dYg, load.m_dZg};
+    }
     std::vector<std::string> Names();
     // Opens the loads list and makes it the active window.
     CLoadListDlg& OpenLoadList(int nCommand = 32771);

@@ -18,11 +18,6 @@ using Texts_t = std::vector<std::string>;
 
 namespace
 {
-Numbers_t Numbers(const CLoad& load)
-{
-    return {load.m_dWeight, load.m_dX1, load.m_dX2, load.m_dXgRel, load.m_dYg, load.m_dZg};
-}
-
 Texts_t Fields(const CLoadListDlg& dialog)
 {
     Texts_t fields;
@@ -60,7 +55,7 @@ protected:
     }
 };
 
-TEST_F(LoadListDlg, OpensEmptyAndShowsTheSelectedLoad)
+TEST_F(LoadListDlg, OpensEmptyShowsTheSelectedLoadAndHidesWhenTheLoadsAreReplaced)
 {
     CLoadListDlg& dialog = OpenWithThree();
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -85,6 +80,20 @@ TEST_F(LoadListDlg, OpensEmptyAndShowsTheSelectedLoad)
     dialog.close();
     EXPECT_FALSE(dialog.isVisible()) << "the close box hides it";
     EXPECT_EQ(&dialog, View().GetLoadListDlg());
+
+    // Loads replaced as a file opened in their place hide it and the explorer, and the selection
+    // goes: a line beyond them names none.
+    OpenLoadList();
+    EXPECT_TRUE(Run(32789));
+    Click(dialog.m_radioMode->button(2));
+    SelectLine(dialog.m_lbLoads, 2);
+    Doc().m_listLoads.Remove(3);
+    EXPECT_EQ(View().SelectedLoad(), 0);
+    Doc().UpdateAllViews();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(View().GetDiscontinuityDlg()->isVisible());
+    EXPECT_EQ(Lines(dialog.m_lbLoads), Texts_t({"A", "B"}));
+    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), -1);
 }
 
 TEST_F(LoadListDlg, LeavingAFieldStoresItInTheSelectedLoadOrRefusesItThere)
@@ -195,40 +204,20 @@ TEST_F(LoadListDlg, DeleteAsksAndMoveUpAndDownStopAtTheEnds)
     Press(dialog.m_btnDelete, {}, -1, true);
 }
 
-TEST_F(LoadListDlg, RadioButtonsSetTheViewsModeAndRedraw)
-{
-    CLoadListDlg& dialog = OpenWithThree();
-    for (int nMode : {3, 1, 2, 0})
-    {
-        Painted();
-        QSignalSpy passes(&View(), &CScafometroView::Drawn);
-        Click(dialog.m_radioMode->button(nMode));
-        EXPECT_EQ(View().GetMode(), nMode);
-        Painted();
-        EXPECT_GT(passes.count(), 0);
-    }
-    // A mode command checks its button; the whole-load one opens the list.
-    Run(32779);
-    EXPECT_TRUE(dialog.m_radioMode->button(1)->isChecked());
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    Run(32800);
-    EXPECT_TRUE(dialog.m_radioMode->button(3)->isChecked());
-}
-
-TEST_F(LoadListDlg, PickingInTheWholeSelectsTheLoadUnderThePointer)
+TEST_F(LoadListDlg, ModesFromTheButtonsAndCommandsAndPickingInTheWhole)
 {
     // A 0..10 m at 10 t/m below B 5..15 m at 5 t/m: at x = 7 the strips are 0..10 and 10..15.
     AddLoad("A", 100, 0, 10, 5);
     AddLoad("B", 50, 5, 15, 5);
+    // The whole-load command opens the list with its button checked.
     CLoadListDlg& dialog = OpenLoadList(32800);
-    EXPECT_EQ(View().GetMode(), 3);
+    EXPECT_TRUE(View().GetMode() == 3 && dialog.m_radioMode->button(3)->isChecked());
     Painted();
     const QRgb green = qRgb(0, 200, 0);
     const auto pick = [&](double y) {
         QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, DevicePoint(7, y));
         return dialog.m_lbLoads->GetCurSel();
     };
-
     EXPECT_EQ(pick(12), 1);
     EXPECT_EQ(Fields(dialog)[0], "B");
     EXPECT_GT(CountColour(Painted(), green, DevicePoint(7, 12.5), 3), 0) << "B's strip is green";
@@ -237,24 +226,19 @@ TEST_F(LoadListDlg, PickingInTheWholeSelectsTheLoadUnderThePointer)
     EXPECT_EQ(pick(16), -1);
     EXPECT_EQ(CountColour(Painted(), green), 0);
 
-    // In the other modes a click picks nothing.
+    // The buttons set the view's mode and redraw it; in the other modes a click picks nothing.
     SelectLine(dialog.m_lbLoads, 1);
-    Click(dialog.m_radioMode->button(1));
-    EXPECT_EQ(pick(5), 1);
-}
-
-TEST_F(LoadListDlg, UpdatingTheDocumentHidesItAndForgetsTheSelection)
-{
-    CLoadListDlg& dialog = OpenWithThree();
-    EXPECT_TRUE(Run(32789));
-    Click(dialog.m_radioMode->button(2));
-    SelectLine(dialog.m_lbLoads, 2);
-    // Loads replaced as a file opened in their place: a line beyond them names none.
-    Doc().m_listLoads.Remove(3);
-    EXPECT_EQ(View().SelectedLoad(), 0);
-    Doc().UpdateAllViews();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(View().GetDiscontinuityDlg()->isVisible());
-    EXPECT_EQ(Lines(dialog.m_lbLoads), Texts_t({"A", "B"}));
-    EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), -1);
+    for (int nMode : {1, 2, 0, 3})
+    {
+        Painted();
+        QSignalSpy passes(&View(), &CScafometroView::Drawn);
+        Click(dialog.m_radioMode->button(nMode));
+        EXPECT_EQ(View().GetMode(), nMode);
+        Painted();
+        EXPECT_GT(passes.count(), 0);
+        EXPECT_EQ(pick(5), nMode == 3 ? 0 : 1) << nMode;
+    }
+    // The other mode commands check their button.
+    Run(32779);
+    EXPECT_TRUE(dialog.m_radioMode->button(1)->isChecked());
 }
