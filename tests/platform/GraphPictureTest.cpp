@@ -25,12 +25,6 @@ int Count(const QImage& image, QRgb rgb)
     return nCount;
 }
 
-QByteArray Contents(const std::string& strPath)
-{
-    QFile file(strPath.c_str());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The pixel of a world point in a picture of the list fitted to the whole image.
 QPoint PixelOf(CLoadList& list, const QImage& image, double x, double y)
 {
@@ -94,11 +88,11 @@ TEST_F(PlotCommand, WritesPngSvgAndPdfWholeOrNotAtAll)
     EXPECT_TRUE(Count(png, kGreen) == 0 && Count(png, 0xff000000) > 2000);
     // 640 x 480 pixels at 96 dots per inch are a page of 480 x 360 points.
     ASSERT_EQ(Plot("ship.svg", {"--size", "640x480", "--mode", "highlight", "--load", "2"}), 0) << m_strOut;
-    const QByteArray svg = Contents(Path("ship.svg"));
+    const QByteArray svg = QByteArray::fromStdString(testsupport::ReadBytes(Path("ship.svg")));
     EXPECT_TRUE(QSvgRenderer(svg).isValid() && svg.contains(R"(viewBox="0 0 640 480")") &&
                 svg.contains(R"(fill="#00c800")"));
     ASSERT_EQ(Plot("ship.pdf", {"--size", "640x480", "--mode", "detailed"}), 0) << m_strOut;
-    const QByteArray pdf = Contents(Path("ship.pdf"));
+    const QByteArray pdf = QByteArray::fromStdString(testsupport::ReadBytes(Path("ship.pdf")));
     EXPECT_TRUE(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
     EXPECT_TRUE(QRegularExpression(R"(/MediaBox \[0 0 480(\.0*)? 360(\.0*)?\])").match(pdf).hasMatch());
     // The pictures alone, no temporary files left behind.
