@@ -1,5 +1,6 @@
 // The drawing surface on a QPainter: pixels of lines, the metric mode at a device's resolution, the
-// drag feedback inverted and erased, text on its white box, filled polygons.
+// drag feedback inverted and erased, text on its white box, filled polygons, and the detailed graph
+// drawing each outline only where its load raises it.
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
@@ -8,7 +9,9 @@
 #include <gtest/gtest.h>
 #include <random>
 
+#include "model/LoadList.h"
 #include "platform/QtSurface.h"
+#include "view/GraphPass.h"
 #include "view/RubberLine.h"
 #include "view/Viewport.h"
 
@@ -17,9 +20,21 @@ namespace
 constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kBlack = 0xff000000;
 
+// The Qt surface, or one that keeps every line: what the drawing does where lines cannot be left out.
+class CTestSurface : public CQtSurface
+{
+public:
+    CTestSurface(QPainter& painter, bool bEveryLine) : CQtSurface(painter, 96), m_bEveryLine(bEveryLine) {}
+    bool RedrawsLinesAlike() override { return !m_bEveryLine && CQtSurface::RedrawsLinesAlike(); }
+
+private:
+    bool m_bEveryLine;
+};
+
 // The surface sets the pixels of lines in 32-bit images itself and leaves those of others to Qt.
 QImage Draw(const std::function<void(CQtSurface&)>& draw, int nSize = 40, int nDpi = 96,
-            QRgb rgbBackground = kWhite, QImage::Format format = QImage::Format_RGB32)
+            QRgb rgbBackground = kWhite, QImage::Format format = QImage::Format_RGB32,
+            bool bEveryLine = false)
 {
     QImage image(nSize, nSize, format);
     image.setDotsPerMeterX(qRound(nDpi / 0.0254));
@@ -27,10 +42,23 @@ QImage Draw(const std::function<void(CQtSurface&)>& draw, int nSize = 40, int nD
     image.fill(rgbBackground);
     {
         QPainter painter(&image);
-        CQtSurface surface(painter, 96);
+        CTestSurface surface(painter, bEveryLine);
         draw(surface);
     }
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The graph of the list in the window on a raster of 400 x 400 pixels.
+QImage Render(CLoadList& list, const double window[4], int nMode, bool bEveryLine)
+{
+    const auto draw = [&](CQtSurface& surface) {
+        CViewport viewport;
+        viewport.m_rcDevice = SRect{0, 0, 400, 400};
+        viewport.m_window.Set(window[0], window[1], window[2], window[3]);
+        CGraphPass(list, viewport).Draw(surface, nMode, 3, false);
+        surface.Flush();
+    };
+    return Draw(draw, 400, 96, kWhite, QImage::Format_RGB32, bEveryLine);
 }
 
 // Pixels drawn in a with none drawn at or beside them in b.
@@ -198,4 +226,34 @@ TEST(QtSurface, PolygonFillsWithTheBrushAndAStripOfNoWidthIsLeftOut)
     }
     painter.end();
     EXPECT_EQ(buffer.data().count("<path"), 1);
+}
+
+// On random estimates, whatever the window, the pixels must be those of every outline drawn whole.
+TEST(DetailedPixels, OnlyTheRaisedPartsGiveEveryOutlinesPixels)
+{
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> along(0, 100);
+    // The fitted window, one zoomed in so that lines leave the image, one far off.
+    const double windows[][4] = {{-5, -20, 110, 400}, {30, 5, 45, 60}, {1e5, 1e5, 2e5, 3e5}};
+    for (int nCase = 0; nCase < 6; ++nCase)
+    {
+        CLoadList list;
+        for (int i = 0; i < 40 + 60 * nCase; ++i)
+        {
+            const double x = along(rng);
+            const double dLength = nCase % 2 ? 0.5 + along(rng) / 20 : along(rng) / 2;
+            const double dWeight = (i % 9 == 0 ? -1 : 1) * (1 + along(rng));
+            list.Append("c", dLength * along(rng) / 100, x, x + dLength, dWeight);
+        }
+        list.RebuildAbscissae();
+        for (const auto& window : windows)
+        {
+            for (int nMode : {CGraphPass::modeDetailed, CGraphPass::modeLoadInWhole})
+            {
+                const QImage partial = Render(list, window, nMode, false);
+                const QImage whole = Render(list, window, nMode, true);
+                ASSERT_EQ(partial, whole) << "case " << nCase << ", window from x " << window[0];
+            }
+        }
+    }
 }
