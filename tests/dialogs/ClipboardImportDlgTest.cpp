@@ -112,7 +112,7 @@ TEST_F(ClipboardImportDlg, ShowsItsInstructionsAndPastesSevenColumnsOnly)
     {
         m_services.m_asked.clear();
         Paste(QString::fromStdString(strBad));
-        EXPECT_EQ(m_services.Messages(), std::vector<std::string>({CClipboardTable::kBadFormat}));
+        EXPECT_EQ(m_services.Messages(), Texts_t({CClipboardTable::kBadFormat}));
         EXPECT_EQ(m_services.m_asked.back().pParent, m_pDialog.get());
         EXPECT_EQ(GridText(Grid()), strBefore);
     }
@@ -176,7 +176,7 @@ TEST_F(ClipboardImportDlg, TheLoadsListImportsWhatTheGridShowsAfterItsLoadsAndCa
                       QTest::keyClick(pImport->CellEdit(), bOk ? Qt::Key_Return : Qt::Key_Escape);
                   });
     }
-    ASSERT_EQ(Names(), std::vector<std::string>({"esistente", "12,5", "BY"}));
+    ASSERT_EQ(Names(), Texts_t({"esistente", "12,5", "BY"}));
     EXPECT_EQ(Numbers(Load(2)), std::vector<double>({10.5, 0, 5, 2, 0, 3.25}));
     EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), 2);
     EXPECT_TRUE(Doc().IsModified());

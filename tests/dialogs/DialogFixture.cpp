@@ -29,7 +29,7 @@ void CDialogFixture::AddLoad(const std::string& strName, double dWeight, double 
     list.m_pCurrent->Normalize();
 }
 
-std::vector<std::string> CDialogFixture::Names()
+Texts_t CDialogFixture::Names()
 {
     std::vector<std::string> names;
     for (const CLoad* pLoad : Doc().m_listLoads.Loads())

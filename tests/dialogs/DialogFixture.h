@@ -11,11 +11,11 @@
 #include "document/ScafometroDoc.h"
 #include "view/ScafometroView.h"
 
+using Texts_t = std::vector<std::string>;
+
 class CLoadListDlg;
 class CMSFlexGrid;
 class CQtListBox;
-class QAbstractButton;
-class QLineEdit;
 class QWidget;
 
 class CDialogFixture : public CAppFixture
@@ -37,7 +37,7 @@ protected:
     {
         return {load.m_dWeight, load.m_dX1, load.m_dX2, load.m_dXgRel, load.m_dYg, load.m_dZg};
     }
-    std::vector<std::string> Names();
+    Texts_t Names();
     // Opens the loads list and makes it the active window.
     CLoadListDlg& OpenLoadList(int nCommand = 32771);
 

@@ -123,7 +123,7 @@ TEST_F(EditCommands, CopyAndPasteRoundTripBitForBitAndABadTableIsRefused)
     SetClipboard("a\tb\tc\r\n");
     Doc().SetModifiedFlag(false);
     Run(57637);
-    EXPECT_EQ(m_services.Messages(), std::vector<std::string>({CClipboardTable::kBadFormat}));
+    EXPECT_EQ(m_services.Messages(), Texts_t({CClipboardTable::kBadFormat}));
     EXPECT_TRUE(SameBytes(Bytes(false), strBefore));
     EXPECT_EQ(Doc().m_undoStack.count(), 1);
     EXPECT_FALSE(Doc().IsModified());

@@ -14,7 +14,6 @@
 #include "dialogs/QtListBox.h"
 
 using Numbers_t = std::vector<double>;
-using Texts_t = std::vector<std::string>;
 
 namespace
 {
