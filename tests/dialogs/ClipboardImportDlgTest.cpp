@@ -91,7 +91,7 @@ protected:
     std::unique_ptr<CClipboardImportDlg> m_pDialog;
 };
 
-TEST_F(ClipboardImportDlg, ShowsItsInstructionsAndPastesSevenColumnsOnly)
+TEST_F(ClipboardImportDlg, PastesSevenColumnsOnlyAndTheEditWritesTheHighlightedCell)
 {
     QStringList labels;
     for (const QLabel* pLabel : m_pDialog->findChildren<QLabel*>())
@@ -101,6 +101,11 @@ TEST_F(ClipboardImportDlg, ShowsItsInstructionsAndPastesSevenColumnsOnly)
     EXPECT_EQ(GridText(Grid()), std::string(kHeadings) + "\t\t\t\t\t\t");
     EXPECT_EQ(ChooseFromMenu(Grid(), ""),
               QStringList({"Copia (off)", "Incolla", "-", "Converti tutte le virgole in punti"}));
+
+    // One row without a line end, by keyboard (Ctrl+V is the loads' undo test's).
+    SetClipboard("Poppa\t1\t2\t3\t4\t5\t6");
+    QTest::keyClick(&Grid(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(GridText(Grid()), std::string(kHeadings) + "Poppa\t1\t2\t3\t4\t5\t6");
 
     // LF-only rows are the import test's.
     Paste(kTwoRows);
@@ -117,15 +122,7 @@ TEST_F(ClipboardImportDlg, ShowsItsInstructionsAndPastesSevenColumnsOnly)
         EXPECT_EQ(GridText(Grid()), strBefore);
     }
 
-    // One row without a line end, by keyboard (Ctrl+V is the loads' undo test's).
-    SetClipboard("Poppa\t1\t2\t3\t4\t5\t6");
-    QTest::keyClick(&Grid(), Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(GridText(Grid()), std::string(kHeadings) + "Poppa\t1\t2\t3\t4\t5\t6");
-}
-
-TEST_F(ClipboardImportDlg, HighlightFollowsTheSelectedCellAndTheEditWritesIt)
-{
-    Paste(kTwoRows);
+    // The highlight follows the selected cell, and the edit writes it.
     ClickCell(Grid(), 2, 3);
     EXPECT_EQ(Grid().GetCellBackColor(2, 3), RGB(240, 240, 0));
     EXPECT_EQ(m_pDialog->CellEdit()->text(), "7");

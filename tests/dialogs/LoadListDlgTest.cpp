@@ -62,12 +62,12 @@ TEST_F(LoadListDlg, OpensEmptyShowsTheSelectedLoadAndHidesWhenTheLoadsAreReplace
     EXPECT_EQ(dialog.m_lbLoads->GetCurSel(), -1);
     EXPECT_EQ(Fields(dialog), Texts_t({"", "0", "0", "0", "0", "0", "0"}));
 
+    Painted();
     QSignalSpy passes(&View(), &CScafometroView::Drawn);
     SelectLine(dialog.m_lbLoads, 1);
     EXPECT_EQ(Fields(dialog), Texts_t({"B", "12.5", "10", "20", "4", "0.5", "3.25"}));
     EXPECT_EQ(View().SelectedLoad(), 2);
-    Painted();
-    EXPECT_GT(passes.count(), 0) << "a new selection redraws the graph";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return passes.count() > 0; })) << "a new selection redraws the graph";
 
     // Opening again shows the same window; hidden by Escape and opened again, it is cleared.
     EXPECT_EQ(&dialog, &OpenLoadList());
@@ -233,8 +233,7 @@ TEST_F(LoadListDlg, ModesFromTheButtonsAndCommandsAndPickingInTheWhole)
         QSignalSpy passes(&View(), &CScafometroView::Drawn);
         Click(dialog.m_radioMode->button(nMode));
         EXPECT_EQ(View().GetMode(), nMode);
-        Painted();
-        EXPECT_GT(passes.count(), 0);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return passes.count() > 0; })) << "redrawn in mode " << nMode;
         EXPECT_EQ(pick(5), nMode == 3 ? 0 : 1) << nMode;
     }
     // The other mode commands check their button.
