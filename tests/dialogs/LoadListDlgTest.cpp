@@ -157,19 +157,21 @@ TEST_F(LoadListDlg, LeavingAFieldStoresItInTheSelectedLoadOrRefusesItThere)
     EXPECT_EQ(Numbers(Load(2))[1], 11);
 }
 
-TEST_F(LoadListDlg, AddNewAppendsTheTemporaryLoadAndGivesTheNameTheFocus)
+TEST_F(LoadListDlg, AddNewDeleteAndMoveWorkOnTheSelectedLoad)
 {
     CLoadListDlg& dialog = OpenLoadList();
     const std::string strNew = CLoadListDlg::kNewLoadName;
     Press(dialog.m_btnAddNew, {strNew}, 0, true);
     EXPECT_EQ(Numbers(Load(1)), Numbers_t({1, 0, 2, 1, 0, 0}));
-    EXPECT_EQ(Fields(dialog), Texts_t({strNew, "1", "0", "2", "1", "0", "0"}));
     EXPECT_EQ(QApplication::focusWidget(), dialog.m_editName);
 
-    // On a full list with no selection the others are left alone; Enter in a field adds too.
+    // On a full list with no selection Delete asks nothing, and the others are left alone when
+    // Enter in a field adds a load.
     AddLoad("A", 10, 0, 10, 5, 1, 2);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     OpenLoadList();
+    Click(dialog.m_btnDelete);
+    EXPECT_TRUE(m_services.Messages().empty());
     Type(dialog.m_editX1, "50", false);
     QTest::keyClick(dialog.m_editX1, Qt::Key_Return);
     EXPECT_EQ(Names(), Texts_t({strNew, "A", strNew}));
@@ -178,28 +180,24 @@ TEST_F(LoadListDlg, AddNewAppendsTheTemporaryLoadAndGivesTheNameTheFocus)
 
     // With a selection, the fields typed go into the selected load first.
     SelectLine(dialog.m_lbLoads, 1);
-    Type(dialog.m_editName, "Bravo", false);
-    Press(dialog.m_btnAddNew, {strNew, "Bravo", strNew, strNew}, 3, true);
-}
+    Type(dialog.m_editName, "B", false);
+    Press(dialog.m_btnAddNew, {strNew, "B", strNew, strNew}, 3, true);
 
-TEST_F(LoadListDlg, DeleteAsksAndMoveUpAndDownStopAtTheEnds)
-{
-    CLoadListDlg& dialog = OpenWithThree();
-    Click(dialog.m_btnDelete);
-    EXPECT_TRUE(m_services.Messages().empty()) << "nothing selected, nothing asked";
-
-    SelectLine(dialog.m_lbLoads, 0);
+    // Delete asks over the list, which stays on top.
+    SelectLine(dialog.m_lbLoads, 1);
     m_services.m_answers = {CServices::IDCANCEL};
-    Press(dialog.m_btnDelete, {"A", "B", "C"}, 0, false);
+    Press(dialog.m_btnDelete, {strNew, "B", strNew, strNew}, 1, false);
     EXPECT_EQ(m_services.Messages(), Texts_t({CLoadListDlg::kDeleteQuestion}));
-    EXPECT_EQ(m_services.m_asked.back().pParent, &dialog) << "asked over the list, which stays on top";
-    Press(dialog.m_btnMoveUp, {"A", "B", "C"}, 0, false);
-    Press(dialog.m_btnMoveDown, {"B", "A", "C"}, 1, true);
-    Press(dialog.m_btnMoveDown, {"B", "C", "A"}, 2, true);
-    Press(dialog.m_btnMoveDown, {"B", "C", "A"}, 2, false);
-    Press(dialog.m_btnMoveUp, {"B", "A", "C"}, 1, true);
-    Press(dialog.m_btnDelete, {"B", "C"}, 1, true);
-    Press(dialog.m_btnDelete, {"B"}, 0, true);
+    EXPECT_EQ(m_services.m_asked.back().pParent, &dialog);
+    // Moves stop at the ends; a deletion selects the last load.
+    Press(dialog.m_btnMoveUp, {"B", strNew, strNew, strNew}, 0, true);
+    Press(dialog.m_btnMoveUp, {"B", strNew, strNew, strNew}, 0, false);
+    Press(dialog.m_btnMoveDown, {strNew, "B", strNew, strNew}, 1, true);
+    Press(dialog.m_btnMoveDown, {strNew, strNew, "B", strNew}, 2, true);
+    Press(dialog.m_btnDelete, {strNew, strNew, strNew}, 2, true);
+    Press(dialog.m_btnMoveDown, {strNew, strNew, strNew}, 2, false);
+    Press(dialog.m_btnDelete, {strNew, strNew}, 1, true);
+    Press(dialog.m_btnDelete, {strNew}, 0, true);
     Press(dialog.m_btnDelete, {}, -1, true);
 }
 
