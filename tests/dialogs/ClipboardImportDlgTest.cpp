@@ -21,11 +21,6 @@ namespace
 const char* const kTwoRows = "A\t10\t0\t5\t2\t0\t3\r\nB\t4\t5\t7\t1\t0\t1\r\n";
 const char* const kHeadings = "Nome\tPeso[t]\tX1[m]\tX2[m]\tXg[m]\tyg[m]\tZg[m]\r\n";
 
-void SetClipboard(const QString& strText)
-{
-    QGuiApplication::clipboard()->setText(strText);
-}
-
 // Opens the grid's popup menu with the right button, or with the menu key, and clicks the item of
 // that text; the items offered, "-" for a separator and " (off)" after a disabled one.
 QStringList ChooseFromMenu(CMSFlexGrid& grid, const QString& strItem, bool bKeyboard = false)
@@ -75,11 +70,6 @@ protected:
         m_pDialog = std::make_unique<CClipboardImportDlg>(m_services);
         m_pDialog->show();
         ASSERT_TRUE(Activate(m_pDialog.get()));
-    }
-    void TearDown() override
-    {
-        m_pDialog.reset();
-        CDialogFixture::TearDown();
     }
     CMSFlexGrid& Grid() { return *m_pDialog->Grid(); }
     void Paste(const QString& strText)

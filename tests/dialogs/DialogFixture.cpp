@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/MainFrame.h"
 #include "dialogs/LoadListDlg.h"
 #include "dialogs/MSFlexGrid.h"
 #include "dialogs/QtListBox.h"

@@ -2,6 +2,8 @@
 // helpers that act as a user with real mouse and key events.
 #pragma once
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPoint>
 #include <functional>
@@ -45,6 +47,7 @@ protected:
     static void Click(QAbstractButton* pButton);
     static void SelectLine(CQtListBox* pList, int nIndex);
     static std::vector<std::string> Lines(const CQtListBox* pList);
+    static void SetClipboard(const QString& strText) { QGuiApplication::clipboard()->setText(strText); }
     // Clicks into the edit, replaces its text by typing and leaves it with Tab.
     static void Type(QLineEdit* pEdit, const std::string& strText, bool bLeave = true);
     // Runs answer on the next modal dialog as soon as start has opened it.

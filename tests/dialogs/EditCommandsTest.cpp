@@ -31,7 +31,6 @@ protected:
         Activate(&m_pApp->Frame());
         QTest::keySequence(&m_pApp->Frame(), QKeySequence(pszKeys));
     }
-    static void SetClipboard(const QString& strText) { QGuiApplication::clipboard()->setText(strText); }
 };
 
 TEST_F(EditCommands, UndoAndRedoGoThroughEveryKindOfChangeAndCopyAndPasteRoundTrip)
