@@ -107,6 +107,12 @@ TEST(HullGirder, RefusesWithTheReasonAndTheDraftsReached)
         EXPECT_EQ(result.m_strRefusal, strReason);
     }
 
+    // A load of finite weight that runs without end cannot be placed either.
+    CLoadList endless;
+    endless.Append("load", 1, 0, INFINITY, W1);
+    EXPECT_EQ(CHullGirder(hull).Compute(endless).m_strRefusal,
+              "no equilibrium: the estimate holds a load whose ends or ordinates are not finite");
+
     // Tables built by hand rather than read are checked before use.
     CLoadList one;
     one.Append("load", L / 2, 0, L, W1);
@@ -329,6 +335,7 @@ TEST(HullGirder, RandomEstimatesOnRandomHullsClose)
                       std::fabs(result.m_dMaxMoment) * (1 + 1e-12) + 1e-12 * W * L);
         }
         EXPECT_NEAR(result.ShearAt(result.m_dMaxShearX), result.m_dMaxShear, 1e-12 * W);
+        EXPECT_EQ(result.ShearAt(result.m_rows.back().x + 1), result.m_rows.back().V) << "past the last row";
         EXPECT_NEAR(result.MomentAt(result.m_dMaxMomentX), result.m_dMaxMoment, 1e-12 * W * L);
     }
     EXPECT_GE(nFloated, 100) << "most random cases float";
@@ -360,6 +367,10 @@ TEST(StationCurve, SumsToTheTotalAndTellsWhatLiesOutside)
         EXPECT_TRUE(dTo < 100 || std::fabs(dMoment / dSum - many.Xg()) < 1e-8) << dMoment / dSum;
     }
     EXPECT_GT(curve.m_dOutside, 1);
+
+    // A station that holds no weight has its centre in its middle.
+    ASSERT_TRUE(curve.Build(many, 200, 210, 2));
+    EXPECT_EQ(curve.m_stations[1].dXg, 207.5);
 
     EXPECT_FALSE(curve.Build(many, 10, 10, 4));
     EXPECT_EQ(curve.m_strRefusal, "the stations must run from one finite abscissa to a larger one");
