@@ -41,6 +41,7 @@ CLoadListDlg& CDialogFixture::OpenLoadList(int nCommand)
     EXPECT_TRUE(Run(nCommand));
     CLoadListDlg* pDialog = View().GetLoadListDlg();
     EXPECT_TRUE(pDialog && pDialog->isVisible() && Activate(pDialog));
+    ExpectNoOverlaps(*pDialog);
     return *pDialog;
 }
 

@@ -40,7 +40,7 @@ protected:
         return {load.m_dWeight, load.m_dX1, load.m_dX2, load.m_dXgRel, load.m_dYg, load.m_dZg};
     }
     Texts_t Names();
-    // Opens the loads list and makes it the active window.
+    // Opens the loads list, its controls laid out apart, and makes it the active window.
     CLoadListDlg& OpenLoadList(int nCommand = 32771);
 
     // The user's actions.
