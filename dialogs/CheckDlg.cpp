@@ -3,7 +3,6 @@
 #include "dialogs/CheckDlg.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +19,7 @@
 #include "dialogs/BuddyLabel.h"
 #include "dialogs/CheckPlotWnd.h"
 #include "dialogs/EditNumber.h"
+#include "dialogs/PathField.h"
 #include "dialogs/StrengthDlg.h"
 #include "document/CheckTableFile.h"
 #include "document/File.h"
@@ -209,11 +209,6 @@ void CCheckDlg::Asking(void (CCheckDlg::*pSlot)())
     (this->*pSlot)();
 }
 
-std::string CCheckDlg::PathOf(const QLineEdit* pEdit)
-{
-    return QFile::encodeName(pEdit->text().trimmed()).toStdString();
-}
-
 std::string CCheckDlg::EstimateName() const
 {
     return m_list.m_strFileName.empty() ? std::string("stima aperta")
@@ -242,20 +237,12 @@ void CCheckDlg::ResetResult()
 
 void CCheckDlg::OnBrowseHull()
 {
-    SFileDialog dialog = kTableDialog;
-    dialog.strInitialName = PathOf(m_editHull);
-    std::string strPath;
-    if (m_services.GetOpenFileName(dialog, strPath))
-        m_editHull->setText(QFile::decodeName(strPath.c_str()));
+    CPathField::Browse(m_services, kTableDialog, *m_editHull);
 }
 
 void CCheckDlg::OnBrowseLimits()
 {
-    SFileDialog dialog = kTableDialog;
-    dialog.strInitialName = PathOf(m_editLimits);
-    std::string strPath;
-    if (m_services.GetOpenFileName(dialog, strPath))
-        m_editLimits->setText(QFile::decodeName(strPath.c_str()));
+    CPathField::Browse(m_services, kTableDialog, *m_editLimits);
 }
 
 void CCheckDlg::OnAddCondition()
@@ -328,7 +315,7 @@ void CCheckDlg::OnCheck()
     }
     if (!ReadWave())
         return;
-    const std::string strHull = PathOf(m_editHull), strLimits = PathOf(m_editLimits);
+    const std::string strHull = CPathField::Path(*m_editHull), strLimits = CPathField::Path(*m_editLimits);
     if (strHull.empty() || strLimits.empty())
     {
         Refuse("Scegliere la tavola di carena e il file dei limiti ammissibili.");

@@ -85,8 +85,6 @@ private:
     bool ReadWave();
     // Says strText in the window and in a message box.
     void Refuse(const std::string& strText);
-    // A path field's text in the system's encoding.
-    static std::string PathOf(const QLineEdit* pEdit);
     // The open estimate's name as a condition.
     std::string EstimateName() const;
 

@@ -19,6 +19,7 @@
 #include "dialogs/BuddyLabel.h"
 #include "dialogs/CurvesOfFormWnd.h"
 #include "dialogs/EditNumber.h"
+#include "dialogs/PathField.h"
 #include "dialogs/StrengthDlg.h"
 #include "document/File.h"
 #include "document/FileException.h"
@@ -170,18 +171,9 @@ CHydrostaticsDlg::CHydrostaticsDlg(CServices& services, QPrinter& printer, QWidg
 
 CHydrostaticsDlg::~CHydrostaticsDlg() = default;
 
-std::string CHydrostaticsDlg::HullPath() const
-{
-    return QFile::encodeName(m_editHull->text().trimmed()).toStdString();
-}
-
 void CHydrostaticsDlg::OnBrowseHull()
 {
-    SFileDialog dialog = kHullDialog;
-    dialog.strInitialName = HullPath();
-    std::string strPath;
-    if (m_services.GetOpenFileName(dialog, strPath))
-        m_editHull->setText(QFile::decodeName(strPath.c_str()));
+    CPathField::Browse(m_services, kHullDialog, *m_editHull);
 }
 
 void CHydrostaticsDlg::OnCompute()
@@ -237,7 +229,7 @@ void CHydrostaticsDlg::OnCompute()
         Refuse("Impossibile calcolare le curve idrostatiche.\n" + strWhy);
         return;
     }
-    const std::string strHull = HullPath();
+    const std::string strHull = CPathField::Path(*m_editHull);
     const size_t nSlash = strHull.find_last_of('/'); // npos + 1 is 0: the whole path
     // The printed title goes through the surface, which takes Latin-1 text.
     m_strTitle = (QStringLiteral("Curve idrostatiche di ") +

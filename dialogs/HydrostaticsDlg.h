@@ -52,7 +52,6 @@ private:
     // Fills the grid and the curves from m_curves, or empties them.
     void UpdateCurves();
     void Refuse(const std::string& strText);
-    std::string HullPath() const;
 
     CServices& m_services;
     QPrinter& m_printer;

@@ -2,7 +2,6 @@
 // and integrate its curves, and shows, prints and exports what the core found.
 #include "dialogs/StrengthDlg.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +18,7 @@
 
 #include "dialogs/BuddyLabel.h"
 #include "dialogs/EditNumber.h"
+#include "dialogs/PathField.h"
 #include "dialogs/StrengthPlotWnd.h"
 #include "document/File.h"
 #include "document/FileException.h"
@@ -224,11 +224,6 @@ void CStrengthDlg::ResetResult()
     m_labelMessage->setText(QStringLiteral("La stima è cambiata: premere «Calcola» per ricalcolare."));
 }
 
-std::string CStrengthDlg::HullPath() const
-{
-    return QFile::encodeName(m_editHull->text().trimmed()).toStdString();
-}
-
 QString CStrengthDlg::LastHullTable()
 {
     return QSettings(QStringLiteral("Ventaglio"), QStringLiteral("Scafometro"))
@@ -238,7 +233,7 @@ QString CStrengthDlg::LastHullTable()
 
 bool CStrengthDlg::ReadHullTable(const QLineEdit& edit, CHullTable& hull, std::string& strRefusal)
 {
-    const std::string strHull = QFile::encodeName(edit.text().trimmed()).toStdString();
+    const std::string strHull = CPathField::Path(edit);
     if (strHull.empty())
     {
         strRefusal = "Scegliere la tavola di carena: il file delle aree delle sezioni alle immersioni.";
@@ -261,11 +256,7 @@ bool CStrengthDlg::ReadHullTable(const QLineEdit& edit, CHullTable& hull, std::s
 
 void CStrengthDlg::OnBrowseHull()
 {
-    SFileDialog dialog = kHullDialog;
-    dialog.strInitialName = HullPath();
-    std::string strPath;
-    if (m_services.GetOpenFileName(dialog, strPath))
-        m_editHull->setText(QFile::decodeName(strPath.c_str()));
+    CPathField::Browse(m_services, kHullDialog, *m_editHull);
 }
 
 void CStrengthDlg::OnCompute()

@@ -86,8 +86,6 @@ private:
     void UpdateResult();
     // Says strText in the window and in a message box.
     void Refuse(const std::string& strText);
-    // The hull field's path in the system's encoding.
-    std::string HullPath() const;
 
     CLoadList& m_list;
     CServices& m_services;
