@@ -51,6 +51,26 @@ TEST_F(FileCommandsTest, OpenImportSaveAndSaveOverAFile)
     ASSERT_TRUE(Run(ID_FILE_OPEN));
     EXPECT_EQ(Loads().m_nCount, 42);
     EXPECT_EQ(Doc().GetTitle(), "motonave.p3d");
+    // A refused open leaves the document as it was, and names the file and the cause.
+    Doc().SetModifiedFlag(true);
+    const std::string strBroken = m_scratch.Path("rotto.p3d");
+    testsupport::WriteBytes(strBroken, ReadBytes(Example()).substr(0, 100));
+    const std::pair<std::string, const char*> refusals[] = {{strBroken, "danneggiato"},
+                                                            {m_scratch.Path("manca.p3d"), "non esiste"}};
+    for (const auto& [strPath, pszCause] : refusals)
+    {
+        m_services.m_paths = {strPath};
+        m_services.m_saveAnswers = {CServices::saveNo};
+        ASSERT_TRUE(Run(ID_FILE_OPEN));
+        EXPECT_EQ(Loads().m_nCount, 42);
+        EXPECT_EQ(Doc().GetPathName(), Example());
+        EXPECT_EQ(Doc().GetTitle(), "motonave.p3d");
+        ASSERT_FALSE(m_services.Messages().empty());
+        EXPECT_NE(m_services.Messages().back().find(strPath), std::string::npos);
+        EXPECT_NE(m_services.Messages().back().find(pszCause), std::string::npos);
+    }
+    m_services.m_asked.clear();
+
     // The old format's import keeps the example's path; "Salva" must not overwrite the example with
     // the imported loads, and proposes a name after the imported file.
     const std::string strOld = m_scratch.Path("vecchio.p");
@@ -82,7 +102,7 @@ TEST_F(FileCommandsTest, OpenImportSaveAndSaveOverAFile)
     ASSERT_TRUE(Run(ID_FILE_SAVE));
     EXPECT_TRUE(m_services.m_asked.empty());
     EXPECT_EQ(Sorted(testsupport::FolderEntries(m_scratch.Dir())),
-              std::vector<std::string>({"motonave.p3d", "vecchio.p", "vecchio.p3d"}));
+              std::vector<std::string>({"motonave.p3d", "rotto.p3d", "vecchio.p", "vecchio.p3d"}));
     EXPECT_NE(ReadBytes(strNew), ReadBytes(strExpected));
 
     // "Sa&lva con nome..." and the first "&Salva" of a new document ask before they replace a file:
@@ -108,27 +128,6 @@ TEST_F(FileCommandsTest, OpenImportSaveAndSaveOverAFile)
         ASSERT_TRUE(Run(nId));
         EXPECT_EQ(ReadBytes(strTaken), std::string(8, '\0'));
     }
-}
-
-TEST_F(FileCommandsTest, RefusedOpenLeavesTheDocumentAsItWas)
-{
-    Start(Example());
-    Doc().SetModifiedFlag(true);
-    const std::string strBroken = m_scratch.Path("rotto.p3d");
-    testsupport::WriteBytes(strBroken, ReadBytes(Example()).substr(0, 100));
-    for (const std::string& strPath : {strBroken, m_scratch.Path("manca.p3d")})
-    {
-        m_services.m_paths = {strPath};
-        m_services.m_saveAnswers = {CServices::saveNo};
-        ASSERT_TRUE(Run(ID_FILE_OPEN));
-        EXPECT_EQ(Loads().m_nCount, 42);
-        EXPECT_EQ(Doc().GetPathName(), Example());
-        EXPECT_EQ(Doc().GetTitle(), "motonave.p3d");
-        ASSERT_FALSE(m_services.Messages().empty());
-        EXPECT_NE(m_services.Messages().back().find(strPath), std::string::npos);
-    }
-    EXPECT_NE(m_services.Messages()[0].find("danneggiato"), std::string::npos);
-    EXPECT_NE(m_services.Messages()[1].find("non esiste"), std::string::npos);
 }
 
 TEST_F(FileCommandsTest, AskToSaveBeforeANewEstimateAndOnExit)
