@@ -2,6 +2,7 @@
 #include "AppFixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -143,6 +144,13 @@ QImage CAppFixture::PdfPage(const std::string& strPdf)
     return QImage(strStem + ".png");
 }
 
+std::string CAppFixture::PdfText(const std::string& strPdf)
+{
+    QProcess::execute("pdftotext",
+                      {"-layout", QString::fromStdString(strPdf), QString::fromStdString(strPdf + ".txt")});
+    return testsupport::ReadBytes(strPdf + ".txt");
+}
+
 void CAppFixture::ExpectNoOverlaps(QWidget& window)
 {
     std::set<QWidget*> named;
@@ -154,14 +162,18 @@ void CAppFixture::ExpectNoOverlaps(QWidget& window)
     std::vector<std::pair<QWidget*, QRect>> controls;
     for (QWidget* pWidget : window.findChildren<QWidget*>())
     {
-        if (pWidget->isVisible() && (qobject_cast<QLabel*>(pWidget) || qobject_cast<QLineEdit*>(pWidget) ||
-                                     qobject_cast<QAbstractButton*>(pWidget)))
+        if (pWidget->isVisible() &&
+            (qobject_cast<QLabel*>(pWidget) || qobject_cast<QLineEdit*>(pWidget) ||
+             qobject_cast<QAbstractButton*>(pWidget) || qobject_cast<QAbstractItemView*>(pWidget)))
             controls.emplace_back(pWidget, QRect(pWidget->mapTo(&window, QPoint()), pWidget->size()));
     }
     for (size_t i = 0; i < controls.size(); ++i)
     {
+        // A list's or table's headers and corner button lie inside it.
         for (size_t j = i + 1; j < controls.size(); ++j)
-            EXPECT_FALSE(controls[i].second.intersects(controls[j].second))
+            EXPECT_FALSE(controls[i].second.intersects(controls[j].second) &&
+                         !controls[i].first->isAncestorOf(controls[j].first) &&
+                         !controls[j].first->isAncestorOf(controls[i].first))
                 << controls[i].first->metaObject()->className() << " «"
                 << controls[i].first->property("text").toString().toStdString() << "» and "
                 << controls[j].first->metaObject()->className() << " «"
@@ -172,6 +184,7 @@ void CAppFixture::ExpectNoOverlaps(QWidget& window)
 void CAppFixture::Choose(QAbstractButton* pButton, const std::string& strPath)
 {
     m_services.m_paths = {strPath};
+    EXPECT_TRUE(pButton->isVisible());
     QTest::mouseClick(pButton, Qt::LeftButton);
 }
 

@@ -158,5 +158,12 @@ TEST_F(GroupsDlgTest, TreeByLevelsGreenStripsExportAndUpdates)
     ASSERT_EQ(dlg.m_treeGroups->selectedItems().size(), 1);
     EXPECT_EQ(dlg.m_treeGroups->selectedItems().front()->text(0), "1");
 
-    Printed(dlg.m_btnPrint);
+    // The printed table holds the rows the tree shows, in its order.
+    const QString strPrinted = QString::fromStdString(PdfText(Printed(dlg.m_btnPrint))).simplified();
+    qsizetype nAt = 0;
+    for (const QString& strRow : Rows(dlg.m_treeGroups))
+    {
+        nAt = strPrinted.indexOf(strRow.simplified(), nAt);
+        ASSERT_GE(nAt, 0) << strRow.toStdString() << " in " << strPrinted.toStdString();
+    }
 }

@@ -322,6 +322,7 @@ TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
     Choose(pDlg->m_btnAddCondition, kExamples + "motonave.p3d");
     QTest::mouseClick(pDlg->m_btnRemove, Qt::LeftButton);
     ASSERT_EQ(pDlg->m_listConditions->count(), 3);
+    EXPECT_TRUE(pDlg->m_listConditions->isVisible());
     EXPECT_EQ(pDlg->m_listConditions->item(1)->text(), "motonave+motonave-arrivo");
 
     // A density that is not a number is refused before anything is read.
@@ -362,6 +363,10 @@ TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
     Choose(pDlg->m_btnSaveReport, strReport);
     EXPECT_EQ(ReadBytes(strReport).substr(0, 5), "%PDF-");
     Printed(pDlg->m_btnPrint);
+    // A change to the estimate forgets the results and says so.
+    m_pApp->Document().UpdateAllViews();
+    EXPECT_EQ(pDlg->Check(), nullptr);
+    EXPECT_EQ(pDlg->m_labelMessage->text(), "La stima è cambiata: premere «Verifica» per ricalcolare.");
 
     // Closed and opened again, the window remembers the files chosen.
     pDlg->close();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -174,6 +175,19 @@ TEST_F(ShellTest, CommandLine)
         EXPECT_EQ(parsed.nShell, line.nShell) << line.arguments.join(' ').toStdString();
         EXPECT_EQ(parsed.strFile, line.pszFile);
         EXPECT_EQ(parsed.strPrinter, line.pszPrinter);
+    }
+
+    // Asked to print on the default printer where there is none, the program says so and ends.
+    if (QPrinterInfo::defaultPrinter().isNull())
+    {
+        CScafometroApp app(m_services);
+        ASSERT_TRUE(
+            app.InitInstance(CScafometroApp::ParseCommandLine({"/p", QString::fromStdString(Example())})));
+        EXPECT_TRUE(app.m_bQuitAfterStart);
+        EXPECT_EQ(app.m_nExitCode, 1);
+        EXPECT_EQ(m_services.Messages(),
+                  std::vector<std::string>(
+                      {"Nessuna stampante predefinita: impossibile stampare «" + Example() + "»."}));
     }
 
     // Started on a file, the program shows it at once.
