@@ -13,6 +13,7 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cmath>
 #include <map>
 #include <set>
 #include <utility>
@@ -42,9 +43,10 @@ CGroupKey KeyOf(const QTreeWidgetItem* pItem)
             pItem->data(0, CWeightGroupsDlg::kNameRole).toString()};
 }
 
+// A figure as the tree shows it; none where there is none, as the centre of no weight.
 std::string Fixed(double dValue)
 {
-    return CNumberFormat::Format("%.4f", dValue);
+    return std::isfinite(dValue) ? CNumberFormat::Format("%.4f", dValue) : std::string();
 }
 
 QTreeWidgetItem* NewItem(const CWeightGroups& groups, const SWeightGroup& group, int nLevel)

@@ -155,6 +155,7 @@ TEST_F(GroupsDlgTest, TreeByLevelsGreenStripsExportAndUpdates)
     m_pApp->Document().UpdateAllViews();
     EXPECT_EQ(Rows(dlg.m_treeGroups), QStringList({"1 3 60.0000 ", "  11 2 30.0000 ", "  12 1 30.0000 ",
                                                    "3 1 -60.0000 ", "Totale 4 0.0000 "}));
+    EXPECT_EQ(dlg.m_treeGroups->topLevelItem(2)->text(4), "") << "the centre of no weight is nowhere";
     ASSERT_EQ(dlg.m_treeGroups->selectedItems().size(), 1);
     EXPECT_EQ(dlg.m_treeGroups->selectedItems().front()->text(0), "1");
 
