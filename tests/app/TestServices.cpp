@@ -26,9 +26,9 @@ bool CTestServices::GetSaveFileName(const SFileDialog& dialog, std::string& strP
     return !strPath.empty();
 }
 
-int CTestServices::MessageBox(const std::string& strText, int)
+int CTestServices::MessageBox(const std::string& strText, int nButtons)
 {
-    m_asked.push_back({"message", strText, {}, m_pParent});
+    m_asked.push_back({"message", strText, {}, m_pParent, nButtons});
     if (m_answers.empty())
         return IDOK;
     const int nAnswer = m_answers.front();

@@ -19,6 +19,8 @@ public:
         SFileDialog dialog;
         // The window the dialog belonged to.
         QWidget* pParent = nullptr;
+        // The buttons a message box offered (CServices::MB_...).
+        int nButtons = -1;
     };
 
     bool GetOpenFileName(const SFileDialog& dialog, std::string& strPath) override;

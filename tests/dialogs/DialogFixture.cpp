@@ -41,8 +41,18 @@ CLoadListDlg& CDialogFixture::OpenLoadList(int nCommand)
     EXPECT_TRUE(Run(nCommand));
     CLoadListDlg* pDialog = View().GetLoadListDlg();
     EXPECT_TRUE(pDialog && pDialog->isVisible() && Activate(pDialog));
+    ExpectOwnedAndCentred(*pDialog);
     ExpectNoOverlaps(*pDialog);
     return *pDialog;
+}
+
+void CDialogFixture::ExpectOwnedAndCentred(QWidget& window)
+{
+    QWidget& frame = m_pApp->Frame();
+    ASSERT_TRUE(window.isWindow() && window.parentWidget());
+    EXPECT_EQ(window.parentWidget()->window(), &frame) << window.windowTitle().toStdString();
+    const QPoint ptOffset = window.frameGeometry().center() - frame.frameGeometry().center();
+    EXPECT_LE(ptOffset.manhattanLength(), 4) << window.windowTitle().toStdString();
 }
 
 void CDialogFixture::Click(QAbstractButton* pButton)

@@ -42,6 +42,8 @@ protected:
     Texts_t Names();
     // Opens the loads list, its controls laid out apart, and makes it the active window.
     CLoadListDlg& OpenLoadList(int nCommand = 32771);
+    // The window belongs to the main window and sits centred on it.
+    void ExpectOwnedAndCentred(QWidget& window);
 
     // The user's actions.
     static void Click(QAbstractButton* pButton);

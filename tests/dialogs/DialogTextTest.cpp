@@ -53,12 +53,8 @@ TEST(PartialValues, OrdinatesThatCancelLeaveOutTheLimitZero)
 
 TEST(ClipboardTable, SevenCellsInTheFirstRowAndFewerCarriageReturnsThanTheLimit)
 {
-    const std::string strRow = "A\t1\t2\t3\t4\t5\t6\r\n";
-    EXPECT_TRUE(CClipboardTable::Accepts(strRow + strRow + "\r", 4));
-    EXPECT_TRUE(CClipboardTable::Accepts("a\tb\tc\td\te\tf\tg", 4));
-    for (const std::string& strBad : {strRow + strRow + "\r\r", std::string("a\tb\tc\td\te\tf\r\n"),
-                                      std::string("a\tb\tc\td\te\tf\tg\th"), std::string()})
-        EXPECT_FALSE(CClipboardTable::Accepts(strBad, 4)) << strBad;
+    for (const auto& [strAccepted, strText] : testsupport::CaseTable("dialogs/clipboard-tables.txt"))
+        EXPECT_EQ(CClipboardTable::Accepts(strText, 4), strAccepted == "yes") << strText;
 }
 
 TEST(LoadTableImport, NoFiniteNumberCountsAsNoneAndARowWithoutANameEndsTheImport)

@@ -98,8 +98,6 @@ TEST_F(EditCommands, UndoAndRedoGoThroughEveryKindOfChangeAndCopyAndPasteRoundTr
     EXPECT_FALSE(Run(57643)) << "a new document has nothing to undo";
 
     // Copy and paste round trip bit for bit; a bad table is refused.
-    QGuiApplication::clipboard()->clear();
-    EXPECT_FALSE(Run(57634) || Run(57637)) << "no loads to copy, no text to paste: both disabled";
     AddLoad("Motore \xe8 \x80", 0.1, 1.0 / 3, 7, 2, -0.0, 5e-324);
     AddLoad("Serbatoio", -123456.789e10, 1e-300, 1e300, 0.7, 1.7976931348623157e308, 3);
     Doc().UpdateAllViews();
@@ -108,7 +106,6 @@ TEST_F(EditCommands, UndoAndRedoGoThroughEveryKindOfChangeAndCopyAndPasteRoundTr
     const QString strCopied = QGuiApplication::clipboard()->text();
     EXPECT_EQ(strCopied.section("\r\n", 0, 0),
               QString::fromUtf8("Motore \u00e8 \u20ac\t0.1\t0.3333333333333333\t7\t2\t-0\t5e-324"));
-    EXPECT_EQ(strCopied.count("\r\n"), 2);
 
     m_services.m_saveAnswers = {CServices::saveNo};
     Run(57600);

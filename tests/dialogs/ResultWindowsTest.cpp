@@ -1,6 +1,6 @@
 // The results, the Bonjean tables and the discontinuity explorer: the totals and tables answered
 // modally, the abscissae with the running sums at each side of one and their markers on the graph,
-// and every window's place over the main window.
+// and the modal windows' place over the main window.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,26 +15,38 @@
 #include "dialogs/QtListBox.h"
 #include "dialogs/ResultDlg.h"
 
-using ResultDlg = CDialogFixture;
-using BonjeanDlg = CDialogFixture;
+class ResultDlg : public CDialogFixture
+{
+protected:
+    // Answers the modal window the command opens; each belongs to the main window and opens
+    // centred on it.
+    template <class TDialog> void Answer(int nId, const std::function<void(TDialog&)>& act)
+    {
+        m_pApp->Frame().setGeometry(60, 40, 700, 500);
+        WithModal([&] { Run(nId); },
+                  [&](QWidget* pModal) {
+                      auto* pDialog = qobject_cast<TDialog*>(pModal);
+                      ASSERT_TRUE(pDialog);
+                      ExpectOwnedAndCentred(*pModal);
+                      act(*pDialog);
+                  });
+    }
+};
 using DiscontinuityDlg = CDialogFixture;
 
 TEST_F(ResultDlg, ShowsTheTotalsWithFourDecimals)
 {
     const auto shown = [&] {
         Texts_t texts;
-        WithModal([&] { Run(32774); },
-                  [&](QWidget* pModal) {
-                      auto* pDialog = qobject_cast<CResultDlg*>(pModal);
-                      ASSERT_TRUE(pDialog);
-                      for (const QLineEdit* pEdit :
-                           {pDialog->m_editWeight, pDialog->m_editXg, pDialog->m_editYg, pDialog->m_editZg})
-                      {
-                          EXPECT_TRUE(pEdit->isReadOnly());
-                          texts.push_back(pEdit->text().toStdString());
-                      }
-                      Click(pModal->findChild<QPushButton*>());
-                  });
+        Answer<CResultDlg>(32774, [&](CResultDlg& dialog) {
+            for (const QLineEdit* pEdit :
+                 {dialog.m_editWeight, dialog.m_editXg, dialog.m_editYg, dialog.m_editZg})
+            {
+                EXPECT_TRUE(pEdit->isReadOnly());
+                texts.push_back(pEdit->text().toStdString());
+            }
+            Click(dialog.findChild<QPushButton*>());
+        });
         return texts;
     };
     EXPECT_EQ(shown(), Texts_t({"0.0000", "0.0000", "0.0000", "0.0000"}));
@@ -46,18 +58,9 @@ TEST_F(ResultDlg, ShowsTheTotalsWithFourDecimals)
     EXPECT_EQ(shown(), Texts_t({"0.0000", strUndefined, strUndefined, strUndefined}));
 }
 
-TEST_F(BonjeanDlg, EditsMirrorTheSelectedCellAndTheTablesStartEmpty)
+TEST_F(ResultDlg, BonjeanEditsMirrorTheSelectedCellAndTheTablesStartEmpty)
 {
-    const auto open = [&](const std::function<void(CBonjeanDlg&)>& act) {
-        WithModal([&] { Run(32807); },
-                  [&](QWidget* pModal) {
-                      auto* pDialog = qobject_cast<CBonjeanDlg*>(pModal);
-                      ASSERT_TRUE(pDialog);
-                      act(*pDialog);
-                      QTest::keyClick(pDialog, Qt::Key_Escape);
-                  });
-    };
-    open([&](CBonjeanDlg& dialog) {
+    Answer<CBonjeanDlg>(32807, [&](CBonjeanDlg& dialog) {
         ClickCell(*dialog.m_gridAreas, 1, 1);
         EXPECT_NE(QApplication::focusWidget(), dialog.m_editAreas) << "selecting leaves the focus";
         QTest::keyClick(dialog.m_editAreas, Qt::Key_1);
@@ -68,35 +71,14 @@ TEST_F(BonjeanDlg, EditsMirrorTheSelectedCellAndTheTablesStartEmpty)
         ClickCell(*dialog.m_gridMoments, 1, 1);
         EXPECT_EQ(dialog.m_editMoments->text(), "7");
         EXPECT_EQ(dialog.m_editAreas->text(), "12.5");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    open([&](CBonjeanDlg& dialog) {
+    Answer<CBonjeanDlg>(32807, [&](CBonjeanDlg& dialog) {
         EXPECT_EQ(dialog.m_gridAreas->GetTextMatrix(1, 1), "");
         EXPECT_EQ(dialog.m_gridMoments->GetTextMatrix(1, 1), "");
         EXPECT_EQ(dialog.m_editAreas->text(), "");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-}
-
-TEST_F(ResultDlg, DialogsBelongToTheMainWindowAndOpenCentredOnIt)
-{
-    // Each opens above the main window and centred on it, and goes with it.
-    QWidget& frame = m_pApp->Frame();
-    frame.setGeometry(60, 40, 700, 500);
-    const auto expectOwned = [&frame](QWidget* pWindow) {
-        ASSERT_TRUE(pWindow && pWindow->isWindow() && pWindow->parentWidget());
-        EXPECT_EQ(pWindow->parentWidget()->window(), &frame) << pWindow->windowTitle().toStdString();
-        const QPoint ptOffset = pWindow->frameGeometry().center() - frame.frameGeometry().center();
-        EXPECT_LE(ptOffset.manhattanLength(), 4) << pWindow->windowTitle().toStdString();
-    };
-    for (int nId : {32774, 32807})
-        WithModal([&] { Run(nId); },
-                  [&](QWidget* pModal) {
-                      expectOwned(pModal);
-                      QTest::keyClick(pModal, Qt::Key_Escape);
-                  });
-    Run(32789);
-    expectOwned(View().GetDiscontinuityDlg());
-    Run(32771);
-    expectOwned(View().GetLoadListDlg());
 }
 
 TEST_F(DiscontinuityDlg, ListsTheAbscissaeAndTheRunningSumsAtEachSideAndMarksThem)
@@ -109,6 +91,7 @@ TEST_F(DiscontinuityDlg, ListsTheAbscissaeAndTheRunningSumsAtEachSideAndMarksThe
     EXPECT_TRUE(Run(32789));
     CDiscontinuityDlg& dialog = *View().GetDiscontinuityDlg();
     ASSERT_TRUE(dialog.isVisible() && Activate(&dialog));
+    ExpectOwnedAndCentred(dialog);
     EXPECT_FALSE(Doc().IsModified());
     Click(dialog.m_btnShowRight);
     EXPECT_TRUE(Lines(dialog.m_lbRight).empty()) << "nothing explored yet";
