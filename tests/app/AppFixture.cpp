@@ -144,13 +144,6 @@ QImage CAppFixture::PdfPage(const std::string& strPdf)
     return QImage(strStem + ".png");
 }
 
-std::string CAppFixture::PdfText(const std::string& strPdf)
-{
-    QProcess::execute("pdftotext",
-                      {"-layout", QString::fromStdString(strPdf), QString::fromStdString(strPdf + ".txt")});
-    return testsupport::ReadBytes(strPdf + ".txt");
-}
-
 void CAppFixture::ExpectNoOverlaps(QWidget& window)
 {
     std::set<QWidget*> named;

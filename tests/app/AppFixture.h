@@ -49,8 +49,6 @@ protected:
                       std::string* pErr = nullptr);
     // The first page of a PDF as pdftoppm draws it at 40 dpi, unsmoothed so that colours stay exact.
     static QImage PdfPage(const std::string& strPdf);
-    // The text of a PDF as pdftotext lays it out.
-    static std::string PdfText(const std::string& strPdf);
     // Fails when two visible labels, fields, buttons or lists of the window cover one another, as a
     // control put in a taken cell of a grid does, or when a field is no label's buddy.
     static void ExpectNoOverlaps(QWidget& window);

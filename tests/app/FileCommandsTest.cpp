@@ -95,16 +95,6 @@ TEST_F(FileCommandsTest, OpenImportSaveAndSaveOverAFile)
     EXPECT_EQ(m_pApp->Frame().windowTitle(), "vecchio.p3d[*] - Scafometro");
     EXPECT_EQ(m_pApp->RecentFiles().first(), QString::fromStdString(strNew));
 
-    // "Salva" on a document with a path asks nothing; nothing but the folder's files is left.
-    m_services.m_asked.clear();
-    Loads().GoTo(1);
-    Loads().m_pCurrent->m_dWeight = 7;
-    ASSERT_TRUE(Run(ID_FILE_SAVE));
-    EXPECT_TRUE(m_services.m_asked.empty());
-    EXPECT_EQ(Sorted(testsupport::FolderEntries(m_scratch.Dir())),
-              std::vector<std::string>({"motonave.p3d", "rotto.p3d", "vecchio.p", "vecchio.p3d"}));
-    EXPECT_NE(ReadBytes(strNew), ReadBytes(strExpected));
-
     // "Sa&lva con nome..." and the first "&Salva" of a new document ask before they replace a file:
     // No goes back to the dialog, which may be cancelled with nothing written; Yes replaces the file.
     const std::string strTaken = m_scratch.Path("esistente.p3d");
@@ -189,53 +179,38 @@ TEST_F(FileCommandsTest, AskToSaveBeforeANewEstimateAndOnExit)
         EXPECT_FALSE(pWindow->isVisible()) << pWindow->windowTitle().toStdString();
 }
 
-TEST_F(FileCommandsTest, ExportsWriteTheBatchToolsBytes)
+TEST_F(FileCommandsTest, ExportsAreTheBatchToolsAndWriteFaultsLeaveTheOldFileIntact)
 {
-    struct SExport
-    {
-        int nId;
-        const char* pszCommand;
-        const char* pszExt;
-    };
-    const SExport exports[] = {
-        {ID_EXPORT_LOADS_TXT, "export-loads", "txt"},
-        {ID_EXPORT_RESULTANT_TXT, "export-resultant", "txt"},
-        {ID_EXPORT_RESULTANT_CSV, "export-csv", "CSV"},
-        {ID_EXPORT_RESULTANT_DXF, "export-dxf", "DXF"},
-        {ID_EXPORT_DETAILED_DXF, "export-detailed-dxf", "DXF"},
-    };
     Start(Example());
     Painted();
-    for (const SExport& exported : exports)
-    {
-        const std::string strOut = m_scratch.Path(std::string(exported.pszCommand) + ".gui");
-        const std::string strExpected = m_scratch.Path(std::string(exported.pszCommand) + ".cli");
-        m_services.m_paths = {strOut};
-        ASSERT_TRUE(Run(exported.nId));
-        EXPECT_EQ(m_services.m_asked.back().dialog.strDefaultExt, exported.pszExt);
-        ASSERT_EQ(RunCli({exported.pszCommand, Example(), strExpected}), 0);
-        EXPECT_TRUE(SameBytes(ReadBytes(strOut), ReadBytes(strExpected))) << exported.pszCommand;
-        if (std::string(exported.pszExt) == "DXF")
-        {
-            EXPECT_TRUE(testsupport::DxfReadsBack(strOut));
-        }
-    }
-    // A cancelled dialog writes nothing.
-    m_services.m_paths = {""};
-    ASSERT_TRUE(Run(ID_EXPORT_LOADS_TXT));
-    EXPECT_EQ(testsupport::FolderEntries(m_scratch.Dir()).size(), 11u);
-    EXPECT_TRUE(m_services.Messages().empty());
-}
-
-TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
-{
-    // "Sa&lva con nome..." and the five exports, each against every fault and a load that is not
-    // finite. The loads' export is the smallest file: more loads make it pass the size limit below.
-    Start(Example());
-    m_services.m_paths = {Merge("altro.p3d")};
-    ASSERT_TRUE(Run(ID_INSERT_ALL_LOADS));
     const int commands[] = {ID_FILE_SAVE_AS,         ID_EXPORT_LOADS_TXT,     ID_EXPORT_RESULTANT_TXT,
                             ID_EXPORT_RESULTANT_CSV, ID_EXPORT_RESULTANT_DXF, ID_EXPORT_DETAILED_DXF};
+    // The five exports of the example write the batch tool's bytes; the drawings read back.
+    const std::pair<const char*, const char*> exports[] = {{"export-loads", "txt"},
+                                                           {"export-resultant", "txt"},
+                                                           {"export-csv", "CSV"},
+                                                           {"export-dxf", "DXF"},
+                                                           {"export-detailed-dxf", "DXF"}};
+    const std::string strShown = m_scratch.Path("finestra"), strBatch = m_scratch.Path("batch");
+    for (size_t i = 0; i < std::size(exports); ++i)
+    {
+        const auto& [pszCommand, pszExt] = exports[i];
+        m_services.m_paths = {strShown};
+        ASSERT_TRUE(Run(commands[i + 1]));
+        EXPECT_EQ(m_services.m_asked.back().dialog.strDefaultExt, pszExt);
+        ASSERT_EQ(RunCli({pszCommand, Example(), strBatch}), 0);
+        EXPECT_TRUE(SameBytes(ReadBytes(strShown), ReadBytes(strBatch))) << pszCommand;
+        EXPECT_TRUE(std::string(pszExt) != "DXF" || testsupport::DxfReadsBack(strShown)) << pszCommand;
+    }
+    // A cancelled dialog says nothing; the folder is checked for stray files at the end.
+    m_services.m_paths = {""};
+    ASSERT_TRUE(Run(ID_EXPORT_LOADS_TXT));
+    EXPECT_TRUE(m_services.Messages().empty());
+
+    // "Sa&lva con nome..." and the five exports, each against every fault and a load that is not
+    // finite. The loads' export is the smallest file: more loads make it pass the size limit below.
+    m_services.m_paths = {Merge("altro.p3d")};
+    ASSERT_TRUE(Run(ID_INSERT_ALL_LOADS));
     const std::string strOld = m_scratch.Path("esistente.p3d");
     testsupport::WriteBytes(strOld, "contenuto precedente");
     const std::string strFolder = m_scratch.Path("cartella");
@@ -318,7 +293,7 @@ TEST_F(FileCommandsTest, WriteFaultsAreReportedAndTheOldFileIsIntact)
     EXPECT_EQ(ReadBytes(strOld), "contenuto precedente");
     EXPECT_TRUE(testsupport::FolderEntries(strFolder).empty());
     EXPECT_EQ(Sorted(testsupport::FolderEntries(m_scratch.Dir())),
-              std::vector<std::string>({"cartella", "esistente.p3d", "motonave.p3d"}));
+              std::vector<std::string>({"batch", "cartella", "esistente.p3d", "finestra", "motonave.p3d"}));
     EXPECT_EQ(Doc().GetPathName(), Example());
 }
 

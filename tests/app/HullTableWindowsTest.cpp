@@ -124,7 +124,6 @@ TEST_F(StrengthDlgTest, FiguresFilesAndPanelsAreTheBatchTools)
     EXPECT_FALSE(dlg.PrintTo(m_pApp->Printer()));
     EXPECT_TRUE(RunMenuItem("Sollecitazioni della trave nave..."));
     EXPECT_EQ(View().GetStrengthDlg(), &dlg);
-    EXPECT_EQ(dlg.findChildren<QLineEdit*>().size(), 21);
 
     // Fresh water, then sea water, which the batch tool takes when given no density.
     for (const auto& [pszDensity, pszCli] : {std::pair("1,000", "1"), std::pair("1.025", "1.025")})
@@ -232,59 +231,36 @@ TEST_F(StrengthDlgTest, RefusalsSayWhyAndTheTableLastReadIsRemembered)
 {
     CStrengthDlg& dlg = Open();
     EXPECT_TRUE(dlg.m_editHull->text().isEmpty());
-    const std::string strBad = m_scratch.Path("rotta.csv"), strSmall = m_scratch.Path("piccola.csv");
-    testsupport::WriteBytes(strBad, "x,0,1\n0,0,1\n21,abc,2\n42,0,1\n");
-    // A slender hull that cannot hold the example's weight at its deepest draft.
-    testsupport::WriteBytes(strSmall, "x,0,1\n0,0,0.1\n42,0,0.1\n");
-    QPushButton* const pCompute = dlg.m_btnCompute;
-    QPushButton* const pStations = dlg.m_btnExportStations;
-    // Each row's texts typed in turn into the field after a good calculation.
-    const struct
+    const std::map<std::string, QLineEdit*> fields = {{"density", dlg.m_editDensity},
+                                                      {"hull", dlg.m_editHull},
+                                                      {"stations-count", dlg.m_editStationsCount},
+                                                      {"stations-to", dlg.m_editStationsTo}};
+    const QString strTables = QString::fromStdString(testsupport::DataPath("app"));
+    for (const auto& [strField, strCase] : testsupport::CaseTable("app/strength-refusals.txt"))
     {
-        QLineEdit* pEdit;
-        std::vector<std::string> texts;
-        QPushButton* pButton;
-        std::string strWhy;
-    } refusals[] = {
-        {dlg.m_editDensity,
-         {"-1"},
-         pCompute,
-         "La densità dell'acqua deve essere un numero positivo di t/m³: «-1»"},
-        {dlg.m_editDensity, {"0", "abc", "inf", "nan", "1e999", ""}, pCompute, "positivo di t/m³: «"},
-        {dlg.m_editHull, {""}, pCompute, "Scegliere la tavola di carena"},
-        {dlg.m_editHull, {m_scratch.Path("manca.csv")}, pCompute, "Il file o la cartella non esiste."},
-        {dlg.m_editHull, {strBad}, pCompute, "«" + strBad + "»"},
-        {dlg.m_editHull, {strBad}, pCompute, "row 3, column 2"},
-        {dlg.m_editHull,
-         {strSmall},
-         pCompute,
-         "equilibrio sulla tavola di carena.\nno equilibrium: the estimate weighs 591.3 t"},
-        // Stations are refused before a file is asked for.
-        {dlg.m_editStationsCount, {"0", "2.5", "1e9", "nan", "x"}, pStations, "numero di intervalli"},
-        {dlg.m_editStationsTo, {"-5"}, pStations, "Le stazioni"},
-    };
-    for (const auto& refusal : refusals)
-    {
-        for (const std::string& strText : refusal.texts)
-        {
-            Compute(dlg, kHull);
-            ASSERT_FALSE(dlg.m_editAftDraft->text().isEmpty());
-            EXPECT_EQ(dlg.m_editStationsCount->text(), "20");
-            Retype(refusal.pEdit, QString::fromStdString(strText));
-            const std::string strMessage = MessageOfClick(refusal.pButton);
-            EXPECT_NE(strMessage.find(refusal.strWhy), std::string::npos) << strMessage;
-            EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"message"}));
-            EXPECT_EQ(dlg.m_labelMessage->text().toStdString(), strMessage);
-            if (refusal.pButton == pCompute)
-                ExpectNothingShown(dlg);
-        }
+        // The text typed and the reason the message must give.
+        const QStringList typed = QString::fromStdString(strCase).replace('@', strTables).split('\t');
+        ASSERT_EQ(typed.size(), 2) << strCase;
+        SCOPED_TRACE(strField + " «" + typed[0].toStdString() + "»");
+        QPushButton* const pButton =
+            strField.rfind("stations", 0) == 0 ? dlg.m_btnExportStations : dlg.m_btnCompute;
+        Compute(dlg, kHull);
+        ASSERT_FALSE(dlg.m_editAftDraft->text().isEmpty());
+        EXPECT_EQ(dlg.m_editStationsCount->text(), "20");
+        Retype(fields.at(strField), typed[0]);
+        const std::string strMessage = MessageOfClick(pButton);
+        EXPECT_NE(strMessage.find(typed[1].toStdString()), std::string::npos) << strMessage;
+        EXPECT_EQ(m_services.Kinds(), std::vector<std::string>({"message"}));
+        EXPECT_EQ(dlg.m_labelMessage->text().toStdString(), strMessage);
+        if (pButton == dlg.m_btnCompute)
+            ExpectNothingShown(dlg);
     }
     // A new estimate forgets the figures but keeps the table; empty, it weighs nothing and cannot float.
     Compute(dlg, kHull);
     ASSERT_TRUE(Run(ID_FILE_NEW));
     ExpectNothingShown(dlg);
     EXPECT_EQ(Text(dlg.m_editHull), kHull);
-    EXPECT_NE(MessageOfClick(pCompute).find("equilibrio"), std::string::npos);
+    EXPECT_NE(MessageOfClick(dlg.m_btnCompute).find("equilibrio"), std::string::npos);
 
     // A table that cannot be read is not the one to remember; browsing alone is not a use.
     Compute(dlg, m_scratch.Path("manca.csv"));
