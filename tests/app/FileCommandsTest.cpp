@@ -25,12 +25,6 @@ using testsupport::SameBytes;
 
 namespace
 {
-std::vector<std::string> Sorted(std::vector<std::string> names)
-{
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::string Merge(const std::string& strName)
 {
     return testsupport::DataPath("merge/" + strName);
@@ -292,7 +286,9 @@ TEST_F(FileCommandsTest, ExportsAreTheBatchToolsAndWriteFaultsLeaveTheOldFileInt
 
     EXPECT_EQ(ReadBytes(strOld), "contenuto precedente");
     EXPECT_TRUE(testsupport::FolderEntries(strFolder).empty());
-    EXPECT_EQ(Sorted(testsupport::FolderEntries(m_scratch.Dir())),
+    std::vector<std::string> left = testsupport::FolderEntries(m_scratch.Dir());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left,
               std::vector<std::string>({"batch", "cartella", "esistente.p3d", "finestra", "motonave.p3d"}));
     EXPECT_EQ(Doc().GetPathName(), Example());
 }
