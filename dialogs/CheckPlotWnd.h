@@ -17,11 +17,12 @@ public:
     void SetCheck(const CLoadingCheck* pCheck);
 
     // Whether the last paint drew the panels.
-    bool m_bDrawn = false;
+    bool IsDrawn() const { return m_bDrawn; }
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
+    bool m_bDrawn = false;
     const CLoadingCheck* m_pCheck = nullptr;
 };

@@ -16,11 +16,12 @@ public:
     void SetCurves(const CCurvesOfForm* pCurves);
 
     // Whether the last paint drew the curves (false without them or without room).
-    bool m_bDrawn = false;
+    bool IsDrawn() const { return m_bDrawn; }
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
+    bool m_bDrawn = false;
     const CCurvesOfForm* m_pCurves = nullptr;
 };

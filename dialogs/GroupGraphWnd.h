@@ -22,14 +22,16 @@ public:
     void SetGroup(const std::string& strName, int nLevel);
 
     // The mapping of the last paint, the automatic fit of the loads to the window.
-    CViewport m_viewport;
+    const CViewport& GetViewport() const { return m_viewport; }
     // Whether the last paint drew the graph (not for an empty estimate).
-    bool m_bDrawn = false;
+    bool IsDrawn() const { return m_bDrawn; }
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
+    CViewport m_viewport;
+    bool m_bDrawn = false;
     // Drawn into an image, whose pixels the surface sets directly for the many outlines, and shown
     // from it until the group or the size changes.
     QImage m_buffer;

@@ -17,11 +17,12 @@ public:
     void SetResult(const CStrengthResult* pResult);
 
     // Whether the last paint drew the panels (false without an equilibrium or without room).
-    bool m_bDrawn = false;
+    bool IsDrawn() const { return m_bDrawn; }
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
+    bool m_bDrawn = false;
     const CStrengthResult* m_pResult = nullptr;
 };

@@ -178,7 +178,7 @@ void BM_GroupGraph1000(benchmark::State& state)
         dialog.m_wndGraph->SetGroup(dialog.m_treeGroups->topLevelItem(2)->text(0).toStdString(), 1);
         dialog.m_wndGraph->repaint();
     }
-    if (!dialog.m_wndGraph->m_bDrawn)
+    if (!dialog.m_wndGraph->IsDrawn())
         state.SkipWithError("the graph was not drawn");
 }
 } // namespace

@@ -20,6 +20,7 @@
 
 #include "app/MainFrame.h"
 #include "document/ScafometroDoc.h"
+#include "view/Surface.h"
 
 void CAppFixture::SetUp()
 {
@@ -134,6 +135,21 @@ int CAppFixture::RunCli(const std::vector<std::string>& args, std::string* pOut,
     if (pErr)
         *pErr = process.readAllStandardError().toStdString();
     return process.exitCode();
+}
+
+int CAppFixture::CountColour(const QImage& image, QRgb colour, QPoint pt, int nRadius)
+{
+    int nCount = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            nCount += (nRadius < 0 || (std::abs(x - pt.x()) <= nRadius && std::abs(y - pt.y()) <= nRadius)) &&
+                      (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+    return nCount;
+}
+
+QRgb CAppFixture::Rgb(std::uint32_t crColour)
+{
+    return qRgb(GetRValue(crColour), GetGValue(crColour), GetBValue(crColour));
 }
 
 QImage CAppFixture::PdfPage(const std::string& strPdf)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QTest>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -21,6 +22,10 @@ class QLineEdit;
 
 class CAppFixture : public ::testing::Test
 {
+public:
+    // A colour the program draws with, as the image's pixels hold it.
+    static QRgb Rgb(std::uint32_t crColour);
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -47,6 +52,8 @@ protected:
     // Runs the batch tool; returns its exit status, and its output when asked.
     static int RunCli(const std::vector<std::string>& args, std::string* pOut = nullptr,
                       std::string* pErr = nullptr);
+    // Pixels of the colour within radius of a point of the picture.
+    static int CountColour(const QImage& image, QRgb colour, QPoint pt = QPoint(), int nRadius = -1);
     // The first page of a PDF as pdftoppm draws it at 40 dpi, unsmoothed so that colours stay exact.
     static QImage PdfPage(const std::string& strPdf);
     // Fails when two visible labels, fields, buttons or lists of the window cover one another, as a

@@ -36,8 +36,7 @@ QStringList Rows(QTreeWidget* pTree)
 // The extent of the strip's green: leftmost and rightmost column, then top and bottom row in column x.
 QRect Green(const QImage& image, int x)
 {
-    const QRgb green = qRgb(GetRValue(CGraphPass::kBandColour), GetGValue(CGraphPass::kBandColour),
-                            GetBValue(CGraphPass::kBandColour));
+    const QRgb green = CAppFixture::Rgb(CGraphPass::kBandColour);
     int nLeft = INT_MAX, nRight = -1, nTop = INT_MAX, nBottom = -1;
     for (int py = 0; py < image.height(); ++py)
     {
@@ -128,7 +127,7 @@ TEST_F(GroupsDlgTest, TreeByLevelsGreenStripsExportAndUpdates)
     for (const auto& strip : strips)
     {
         const QImage image = Click(dlg, strip.pszName);
-        const CViewport& viewport = dlg.m_wndGraph->m_viewport;
+        const CViewport& viewport = dlg.m_wndGraph->GetViewport();
         double pxFrom = 0, pxTo = 0, pxProbe = 0, pyLower = 0, pyUpper = 0;
         viewport.MapX(strip.dFrom, pxFrom), viewport.MapX(strip.dTo, pxTo),
             viewport.MapX(strip.dProbe, pxProbe);

@@ -56,19 +56,6 @@ std::string Text(const QLineEdit* pEdit)
     return pEdit->text().toStdString();
 }
 
-// Pixels of the colour in the image.
-int CountColour(const QImage& image, std::uint32_t cr)
-{
-    const QRgb rgb = qRgb(GetRValue(cr), GetGValue(cr), GetBValue(cr)) & 0xffffff;
-    int nCount = 0;
-    for (int y = 0; y < image.height(); ++y)
-    {
-        for (int x = 0; x < image.width(); ++x)
-            nCount += (image.pixel(x, y) & 0xffffff) == rgb;
-    }
-    return nCount;
-}
-
 QString Cell(const QTableWidget* pGrid, int nRow, int nColumn)
 {
     const QTableWidgetItem* pItem = pGrid->item(nRow, nColumn);
@@ -105,9 +92,9 @@ protected:
               dlg.m_editMaxShear, dlg.m_editMaxMoment, dlg.m_editClosureMoment})
             EXPECT_TRUE(pEdit->text().isEmpty());
         const QImage image = dlg.m_wndPlot->grab().toImage();
-        EXPECT_FALSE(dlg.m_wndPlot->m_bDrawn);
+        EXPECT_FALSE(dlg.m_wndPlot->IsDrawn());
         for (std::uint32_t cr : kCurveColours)
-            EXPECT_EQ(CountColour(image, cr), 0);
+            EXPECT_EQ(CountColour(image, Rgb(cr)), 0);
         EXPECT_FALSE(dlg.m_btnPrint->isEnabled());
         EXPECT_FALSE(dlg.m_btnExportCurves->isEnabled());
         EXPECT_FALSE(dlg.m_btnExportStations->isEnabled());
@@ -205,12 +192,12 @@ TEST_F(StrengthDlgTest, FiguresFilesAndPanelsAreTheBatchTools)
     // moment's colour shows in the right-hand third.
     ExpectGrowsWithWindow(dlg, *dlg.m_wndPlot, QSize(300, 200));
     const QImage image = dlg.m_wndPlot->grab().toImage();
-    EXPECT_TRUE(dlg.m_wndPlot->m_bDrawn);
+    EXPECT_TRUE(dlg.m_wndPlot->IsDrawn());
     EXPECT_EQ(image.size(), dlg.m_wndPlot->size());
     for (std::uint32_t cr : kCurveColours)
-        EXPECT_GT(CountColour(image, cr), 50) << std::hex << cr;
+        EXPECT_GT(CountColour(image, Rgb(cr)), 50) << std::hex << cr;
     EXPECT_GT(CountColour(image.copy(image.width() * 2 / 3, 0, image.width() / 3, image.height()),
-                          CStrengthPlot::kMomentColour),
+                          Rgb(CStrengthPlot::kMomentColour)),
               10);
     // At the smallest size the layout allows, the window fits a small laptop's screen and the
     // panels still have room to be drawn.
@@ -219,11 +206,11 @@ TEST_F(StrengthDlgTest, FiguresFilesAndPanelsAreTheBatchTools)
     EXPECT_LE(smallest.height(), 700);
     dlg.resize(smallest);
     QTest::qWait(20);
-    EXPECT_GT(CountColour(dlg.m_wndPlot->grab().toImage(), CStrengthPlot::kShearColour), 50);
+    EXPECT_GT(CountColour(dlg.m_wndPlot->grab().toImage(), Rgb(CStrengthPlot::kShearColour)), 50);
     // A printed page draws the four curves in their colours.
     const QImage page = PdfPage(Printed(dlg.m_btnPrint));
     for (std::uint32_t cr : kCurveColours)
-        EXPECT_GT(CountColour(page, cr), 20) << std::hex << cr;
+        EXPECT_GT(CountColour(page, Rgb(cr)), 20) << std::hex << cr;
     EXPECT_EQ(m_services.Messages().size(), 1u) << "the stations' warning alone";
 }
 
@@ -325,7 +312,7 @@ TEST_F(CheckDlgTest, ChecksTheExampleConditionsAsTheBatchToolDoes)
     EXPECT_EQ(pGrid->item(0, nMoment)->background().color(), QColor(250, 205, 110));
     EXPECT_EQ(pGrid->item(2, nMoment)->background().color(), QColor(170, 225, 170));
     pDlg->m_wndPlot->grab();
-    EXPECT_TRUE(pDlg->m_wndPlot->m_bDrawn);
+    EXPECT_TRUE(pDlg->m_wndPlot->IsDrawn());
 
     // The table is the batch tool's, byte for byte, the open estimate named after its file; the
     // report is saved and printed.
@@ -382,7 +369,7 @@ TEST_F(HydrostaticsDlgTest, CurvesOfTheExampleAsTheBatchToolWritesThem)
     // The curves follow the window's size, and go on paper.
     ExpectGrowsWithWindow(dlg, *dlg.m_wndCurves, QSize(200, 200));
     dlg.m_wndCurves->grab();
-    EXPECT_TRUE(dlg.m_wndCurves->m_bDrawn);
+    EXPECT_TRUE(dlg.m_wndCurves->IsDrawn());
     Printed(dlg.m_btnPrint);
 
     // Refusals say why and leave nothing to export or print.

@@ -132,16 +132,6 @@ void CDialogFixture::WithModal(const std::function<void()>& start,
     EXPECT_TRUE(bAnswered);
 }
 
-int CDialogFixture::CountColour(const QImage& image, QRgb colour, QPoint pt, int nRadius)
-{
-    int nCount = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            nCount += (nRadius < 0 || (std::abs(x - pt.x()) <= nRadius && std::abs(y - pt.y()) <= nRadius)) &&
-                      (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
-    return nCount;
-}
-
 QPoint CDialogFixture::DevicePoint(double x, double y)
 {
     SPoint pt;

@@ -55,7 +55,5 @@ protected:
     // Runs answer on the next modal dialog as soon as start has opened it.
     static void WithModal(const std::function<void()>& start, const std::function<void(QWidget*)>& answer);
 
-    // Pixels of the colour within radius of a point of the picture.
-    static int CountColour(const QImage& image, QRgb colour, QPoint pt = QPoint(), int nRadius = -1);
     QPoint DevicePoint(double x, double y);
 };
