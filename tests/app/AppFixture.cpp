@@ -15,12 +15,10 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QWheelEvent>
-#include <algorithm>
 #include <set>
 
 #include "app/MainFrame.h"
 #include "document/ScafometroDoc.h"
-#include "view/Surface.h"
 
 void CAppFixture::SetUp()
 {

@@ -10,8 +10,8 @@
 #include "document/FileException.h"
 #include "document/HullTableFile.h"
 #include "document/LimitsFile.h"
-#include "model/HullTable.h"
 #include "model/LoadingCheck.h"
+#include "model/HullTable.h"
 #include "model/NumberFormat.h"
 
 using namespace testsupport;

@@ -4,7 +4,6 @@
 
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "view/Surface.h"
