@@ -37,18 +37,7 @@ CVector3 World(const CScafometroView& view, QPoint pt)
     return world;
 }
 
-// Pixels that are neither white nor the background.
-int DarkPixels(const QImage& image)
-{
-    int nDark = 0;
-    for (int y = 0; y < image.height(); ++y)
-    {
-        for (int x = 0; x < image.width(); ++x)
-            nDark += qGray(image.pixel(x, y)) < 128;
-    }
-    return nDark;
-}
-
+constexpr QRgb kBlack = 0xff000000;
 } // namespace
 
 using ViewTest = CAppFixture;
@@ -187,9 +176,9 @@ TEST_F(ViewTest, PrintAndPreviewDrawTheGraphOnThePage)
     const QImage page = PdfPage(m_services.m_strPrintPdf);
     ASSERT_FALSE(page.isNull());
     // The curve and the axes fill the page: ink in each half of it, and the page mostly paper.
-    const int nDark = DarkPixels(page);
-    EXPECT_GT(DarkPixels(page.copy(0, 0, page.width() / 2, page.height())), 100);
-    EXPECT_GT(DarkPixels(page.copy(page.width() / 2, 0, page.width() / 2, page.height())), 100);
+    const int nDark = CountColour(page, kBlack);
+    EXPECT_GT(CountColour(page.copy(0, 0, page.width() / 2, page.height()), kBlack), 100);
+    EXPECT_GT(CountColour(page.copy(page.width() / 2, 0, page.width() / 2, page.height()), kBlack), 100);
     EXPECT_LT(nDark, page.width() * page.height() / 10);
     // Back on the screen the graph fills the client area again.
     EXPECT_EQ(view.GetViewport().m_rcDevice.right, view.width());
@@ -197,5 +186,5 @@ TEST_F(ViewTest, PrintAndPreviewDrawTheGraphOnThePage)
 
     m_services.m_strPreviewPdf = m_scratch.Path("anteprima.pdf");
     ASSERT_TRUE(Run(57609));
-    EXPECT_GT(DarkPixels(PdfPage(m_services.m_strPreviewPdf)), 200);
+    EXPECT_GT(CountColour(PdfPage(m_services.m_strPreviewPdf), kBlack), 200);
 }
