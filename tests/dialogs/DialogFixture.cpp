@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -43,6 +44,10 @@ CLoadListDlg& CDialogFixture::OpenLoadList(int nCommand)
     EXPECT_TRUE(pDialog && pDialog->isVisible() && Activate(pDialog));
     ExpectOwnedAndCentred(*pDialog);
     ExpectNoOverlaps(*pDialog);
+    int nUnits = 0;
+    for (const QLabel* pLabel : pDialog->findChildren<QLabel*>())
+        nUnits += pLabel->isVisible() && pLabel->text().startsWith('[');
+    EXPECT_EQ(nUnits, 6) << "every number field shows its unit beside it";
     return *pDialog;
 }
 
